@@ -1,0 +1,77 @@
+#include "engine/core/app.h"
+
+#include "engine/core/sdl_runtime_error.h"
+
+#include <SDL_events.h>
+
+namespace GE {
+
+App::App(const std::string& title, std::uint32_t clear_colour, const Window_settings& settings)
+    : window(title, settings), render_context(window, clear_colour)
+{
+}
+
+App::~App()
+{
+    // Everything that holds a texture goes before the renderer, which goes before the window
+    // (the members are destroyed in reverse order of declaration).
+    clear_children();
+}
+
+void App::set_width(float value) { canvas_width = value; }
+
+float App::get_width()
+{
+    return canvas_width > 0 ? canvas_width : static_cast<float>(window.width);
+}
+
+void App::render() {}
+
+bool App::handle_sdl_event(const SDL_Event&) { return false; }
+
+void App::run()
+{
+    SDL_Event event;
+    for (;;) {
+        if (!next_event(event)) {
+            // Nothing is waiting: only a pass that redraws on its own gets here.
+            render();
+            continue;
+        }
+        const bool quit = handle_pass(event);
+        if (frame_requested || redraw_each_pass) {
+            frame_requested = false;
+            render();
+        }
+        if (quit)
+            return;
+    }
+}
+
+bool App::next_event(SDL_Event& event)
+{
+    // A game that redraws every pass keeps the loop turning (presenting waits for the display);
+    // otherwise sleep until something happens.
+    if (redraw_each_pass)
+        return SDL_PollEvent(&event) == 1;
+    if (SDL_WaitEvent(&event) == 0)
+        throw SDL_runtime_error::from_sdl();
+    return true;
+}
+
+bool App::handle_pass(const SDL_Event& first)
+{
+    bool quit = false;
+    SDL_Event event = first;
+    do {
+        if (event.type == SDL_QUIT)
+            quit = true;
+        else if (!handle_sdl_event(event))
+            quit = true;
+        if (exit_requested)
+            quit = true;
+    } while (SDL_PollEvent(&event) == 1);
+    return quit;
+}
+
+} // namespace GE

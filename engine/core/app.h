@@ -1,0 +1,52 @@
+#pragma once
+
+#include "engine/core/app_window.h"
+#include "engine/core/render_context.h"
+#include "engine/core/render_object_container.h"
+
+#include <cstdint>
+#include <string>
+
+union SDL_Event;
+
+namespace GE {
+
+struct Window_settings;
+
+// The application: owns the window and renderer, is the root of the render tree (screens are its
+// children) and runs the event loop. A game derives it to draw frames and translate input.
+class App : public Render_object_container {
+public:
+    // Opens the window and its renderer. Throws SDL_runtime_error.
+    App(const std::string& title, std::uint32_t clear_colour, const Window_settings& settings);
+    ~App() override;
+
+    void set_width(float value) override;
+    // The drawing area's width in pixels; the window's width before the first frame.
+    float get_width() override;
+    void render() override;
+
+    // Delivers SDL events until the window is closed, an event is refused or exit is requested.
+    // Sleeps while there is nothing to do; draws at most one frame per pass over the queue.
+    virtual void run();
+    // Handles one SDL event; false ends the loop. The base refuses every event.
+    virtual bool handle_sdl_event(const SDL_Event& event);
+
+    // Asks for one frame to be drawn once the events waiting now have been handled.
+    void request_frame() { frame_requested = true; }
+
+    float canvas_width = 0;
+    App_window window;
+    Render_context render_context;
+    bool exit_requested = false;
+    bool redraw_each_pass = false;
+
+private:
+    // Handles the events of one pass, starting with `first`; returns whether the loop must end.
+    bool handle_pass(const SDL_Event& first);
+    bool next_event(SDL_Event& event);
+
+    bool frame_requested = false;
+};
+
+} // namespace GE

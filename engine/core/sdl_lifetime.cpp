@@ -1,0 +1,42 @@
+#include "engine/core/sdl_lifetime.h"
+
+#include "engine/core/sdl_runtime_error.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_mixer.h>
+#include <SDL_ttf.h>
+
+namespace GE {
+
+namespace {
+
+void require(bool succeeded)
+{
+    if (!succeeded)
+        throw SDL_runtime_error::from_sdl();
+}
+
+} // namespace
+
+void init_sdl()
+{
+    // A click that activates the window is delivered as a click too.
+    SDL_SetHint("SDL_MOUSE_FOCUS_CLICKTHROUGH", "1");
+    require(SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) == 0);
+    require(IMG_Init(IMG_INIT_PNG) != 0);
+    require(TTF_Init() == 0);
+    require(Mix_Init(MIX_INIT_OGG) != 0);
+    require(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) == 0);
+}
+
+void quit_sdl() noexcept
+{
+    Mix_CloseAudio();
+    Mix_Quit();
+    TTF_Quit();
+    IMG_Quit();
+    SDL_Quit();
+}
+
+} // namespace GE

@@ -1,0 +1,7 @@
+#include "engine/core/window_settings.h"
+
+namespace GE {
+
+Window_settings window_settings;
+
+} // namespace GE
