@@ -6,6 +6,7 @@ packages=(
   cmake g++ make
   libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
   libpugixml-dev libgtest-dev
+  pkg-config libvorbis-dev fonts-open-sans
   xvfb xauth
 )
 

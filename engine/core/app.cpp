@@ -1,6 +1,7 @@
 #include "engine/core/app.h"
 
 #include "engine/core/sdl_runtime_error.h"
+#include "engine/resources/resources.h"
 
 #include <SDL_events.h>
 
@@ -16,6 +17,7 @@ App::~App()
     // Everything that holds a texture goes before the renderer, which goes before the window
     // (the members are destroyed in reverse order of declaration).
     clear_children();
+    Resources::instance().clear_textures();
 }
 
 void App::set_width(float value) { canvas_width = value; }

@@ -1,6 +1,7 @@
 #include "engine/core/sdl_lifetime.h"
 
 #include "engine/core/sdl_runtime_error.h"
+#include "engine/resources/resources.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -32,6 +33,11 @@ void init_sdl()
 
 void quit_sdl() noexcept
 {
+    auto& resources = Resources::instance();
+    resources.clear_fonts();
+    resources.clear_textures();
+    // Chunks and music go while SDL_mixer can still free them.
+    resources.clear_audio();
     Mix_CloseAudio();
     Mix_Quit();
     TTF_Quit();

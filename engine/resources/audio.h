@@ -1,0 +1,25 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+// Sound effects and music played by name.
+namespace GE {
+
+// Audio name to file name, filled once at start.
+extern std::map<std::string, std::string> audio_files;
+// The name of the track last started by play_music; empty until then.
+extern std::string current_music;
+
+// Registers (or re-registers) the file played under `name`.
+void register_sound(const std::string& name, const std::string& file);
+
+// Plays the effect once on a free mixer channel; when every channel is busy the effect is
+// skipped. Throws SDL_runtime_error when the file cannot be loaded.
+void play_sound(const std::string& name);
+
+// Loops the track unless it is the current music already. Throws SDL_runtime_error when the file
+// cannot be loaded or played; current_music then keeps its old name.
+void play_music(const std::string& name);
+
+} // namespace GE

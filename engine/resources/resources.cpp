@@ -1,0 +1,66 @@
+#include "engine/resources/resources.h"
+
+#include "engine/core/render_context.h"
+#include "engine/resources/chunk.h"
+#include "engine/resources/font.h"
+#include "engine/resources/image_surface.h"
+#include "engine/resources/music.h"
+#include "engine/resources/texture.h"
+
+namespace GE {
+
+namespace {
+
+// Finds the entry for `key` or stores what `load` makes; `load` runs before anything is stored.
+template <typename Map, typename Load>
+typename Map::mapped_type& lookup_or_load(Map& cache, const typename Map::key_type& key,
+                                          Load load)
+{
+    if (const auto found = cache.find(key); found != cache.end())
+        return found->second;
+    auto loaded = load();
+    return cache.emplace(key, std::move(loaded)).first->second;
+}
+
+} // namespace
+
+Resources& Resources::instance()
+{
+    static Resources resources;
+    return resources;
+}
+
+std::shared_ptr<Font>& Resources::get_font(const std::string& file, int size)
+{
+    return lookup_or_load(fonts, {file, size},
+                          [&] { return std::make_shared<Font>(file, size); });
+}
+
+std::shared_ptr<Texture>& Resources::get_texture(Render_context* context, const std::string& file)
+{
+    return lookup_or_load(textures, file, [&] {
+        const Image_surface image(file);
+        return std::make_shared<Texture>(context->renderer, image);
+    });
+}
+
+std::shared_ptr<Chunk>& Resources::get_chunk(const std::string& file)
+{
+    return lookup_or_load(chunks, file, [&] { return std::make_shared<Chunk>(file); });
+}
+
+std::shared_ptr<Music>& Resources::get_music(const std::string& file)
+{
+    return lookup_or_load(music, file, [&] { return std::make_shared<Music>(file); });
+}
+
+void Resources::clear_fonts() { fonts.clear(); }
+void Resources::clear_textures() { textures.clear(); }
+
+void Resources::clear_audio()
+{
+    music.clear();
+    chunks.clear();
+}
+
+} // namespace GE

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+
+namespace GE {
+
+class Chunk;
+class Font;
+class Music;
+class Texture;
+struct Render_context;
+
+// The process-wide caches of everything loaded from a file, keyed by the file name exactly as
+// given (fonts also by point size). Each file is decoded once; nothing is evicted until cleared.
+// A get_ returns a reference to the cached pointer, valid until that cache is cleared; a failed
+// load throws SDL_runtime_error and leaves no entry, so the next request tries again.
+class Resources {
+public:
+    static Resources& instance();
+
+    Resources(const Resources&) = delete;
+    Resources& operator=(const Resources&) = delete;
+
+    std::shared_ptr<Font>& get_font(const std::string& file, int size);
+    // A texture made now is made for the context's renderer.
+    std::shared_ptr<Texture>& get_texture(Render_context* context, const std::string& file);
+    std::shared_ptr<Chunk>& get_chunk(const std::string& file);
+    std::shared_ptr<Music>& get_music(const std::string& file);
+
+    void clear_fonts();
+    void clear_textures();
+    // Releases the sound chunks and music; called while SDL_mixer is still open.
+    void clear_audio();
+
+    std::map<std::pair<std::string, int>, std::shared_ptr<Font>> fonts;
+    std::map<std::string, std::shared_ptr<Texture>> textures;
+    std::map<std::string, std::shared_ptr<Chunk>> chunks;
+    std::map<std::string, std::shared_ptr<Music>> music;
+
+private:
+    Resources() = default;
+};
+
+} // namespace GE

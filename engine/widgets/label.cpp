@@ -1,0 +1,27 @@
+#include "engine/widgets/label.h"
+
+#include "engine/core/render_context.h"
+#include "engine/resources/font.h"
+#include "engine/resources/text_surface.h"
+#include "engine/resources/texture.h"
+
+namespace GE {
+
+namespace {
+
+std::shared_ptr<Texture> render_text(Render_context* context, const Font& font, SDL_Color color,
+                                     const std::string& text)
+{
+    const Text_surface surface(font.font, text, color);
+    return std::make_shared<Texture>(context->renderer, surface);
+}
+
+} // namespace
+
+Label::Label(Render_context* renderer, const std::string& id, const std::shared_ptr<Font>& font,
+             SDL_Color color, const std::string& text)
+    : Sprite(render_text(renderer, *font, color, text), id), text(text), font(font), color(color)
+{
+}
+
+} // namespace GE
