@@ -9,12 +9,6 @@ namespace GE {
 
 namespace {
 
-void check(int result)
-{
-    if (result != 0)
-        throw SDL_runtime_error::from_sdl();
-}
-
 constexpr std::uint32_t scanline_colour = 0xFF141414;
 constexpr float scanline_thickness = 2;
 constexpr int scanline_spacing = 7;
@@ -35,8 +29,8 @@ Render_context::~Render_context() { SDL_DestroyRenderer(renderer); }
 void Render_context::clear_frame()
 {
     set_draw_colour(clear_colour);
-    check(SDL_RenderClear(renderer));
-    check(SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND));
+    check_sdl(SDL_RenderClear(renderer));
+    check_sdl(SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND));
     if (scanlines)
         paint_scanlines();
 }
@@ -44,12 +38,12 @@ void Render_context::clear_frame()
 void Render_context::fill_rect(SDL_FRect rect, std::uint32_t colour)
 {
     set_draw_colour(colour);
-    check(SDL_RenderFillRectF(renderer, &rect));
+    check_sdl(SDL_RenderFillRectF(renderer, &rect));
 }
 
 void Render_context::set_draw_colour(std::uint32_t colour)
 {
-    check(SDL_SetRenderDrawColor(renderer, colour & 0xFF, (colour >> 8) & 0xFF,
+    check_sdl(SDL_SetRenderDrawColor(renderer, colour & 0xFF, (colour >> 8) & 0xFF,
                                  (colour >> 16) & 0xFF, colour >> 24));
 }
 
@@ -59,7 +53,7 @@ void Render_context::paint_scanlines()
     const auto width = static_cast<float>(window->width);
     for (int y = 0; y <= window->height; y += scanline_spacing) {
         const SDL_FRect line{0, static_cast<float>(y), width, scanline_thickness};
-        check(SDL_RenderFillRectF(renderer, &line));
+        check_sdl(SDL_RenderFillRectF(renderer, &line));
     }
     set_draw_colour(clear_colour);
 }

@@ -15,4 +15,7 @@ public:
     static SDL_runtime_error from_sdl();
 };
 
+// Throws SDL_runtime_error when an SDL call answered with a non-zero (failure) code.
+void check_sdl(int result);
+
 } // namespace GE

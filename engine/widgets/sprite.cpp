@@ -31,8 +31,7 @@ void Sprite::draw(float origin_x, float origin_y)
         destination = {std::trunc(destination.x), std::trunc(destination.y),
                        std::trunc(destination.w), std::trunc(destination.h)};
     }
-    if (SDL_RenderCopyF(texture->renderer, texture->texture, nullptr, &destination) != 0)
-        throw SDL_runtime_error::from_sdl();
+    check_sdl(SDL_RenderCopyF(texture->renderer, texture->texture, nullptr, &destination));
 }
 
 } // namespace GE
