@@ -1,0 +1,354 @@
+#include "engine/ui/ui_loader.h"
+
+#include "engine/core/ge_runtime_error.h"
+#include "engine/core/render_context.h"
+#include "engine/core/render_object_container.h"
+#include "engine/resources/resources.h"
+#include "engine/resources/texture.h"
+#include "engine/widgets/button.h"
+#include "engine/widgets/checkbox.h"
+#include "engine/widgets/drop_down_list.h"
+#include "engine/widgets/label.h"
+#include "engine/widgets/line.h"
+#include "engine/widgets/rect.h"
+#include "engine/widgets/sprite.h"
+#include "engine/widgets/stack_panel.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <utility>
+
+namespace GE {
+
+namespace {
+
+using Object = std::shared_ptr<Render_object>;
+using Builder = Object (*)(UI_Loader&, const pugi::xml_node&, const SDL_FRect&);
+
+std::string read_text(const pugi::xml_node& node, const char* name)
+{
+    return node.attribute(name).as_string("");
+}
+
+int read_int(const pugi::xml_node& node, const char* name)
+{
+    return node.attribute(name).as_int(0);
+}
+
+float read_float(const pugi::xml_node& node, const char* name)
+{
+    return node.attribute(name).as_float(0);
+}
+
+bool read_flag(const pugi::xml_node& node, const char* name)
+{
+    return std::string_view(node.attribute(name).as_string("")) == "true";
+}
+
+bool has(const pugi::xml_node& node, const char* name)
+{
+    return !node.attribute(name).empty();
+}
+
+Uint8 low_byte(int value) { return static_cast<Uint8>(value & 0xFF); }
+
+// The first definition of `kind` among the root element's children named by the node's
+// `reference` attribute; an empty node when the node names none or nothing matches.
+pugi::xml_node find_definition(const pugi::xml_node& node, const std::string& root_element,
+                               const char* kind, const char* reference)
+{
+    const pugi::xml_attribute name = node.attribute(reference);
+    if (name.empty())
+        return {};
+    return node.root()
+        .child(root_element.c_str())
+        .find_child_by_attribute(kind, "id", name.as_string(""));
+}
+
+Horizontal_align read_horizontal_align(const pugi::xml_node& node)
+{
+    const std::string_view value = node.attribute("horizontal_align").as_string("");
+    if (value.empty() || value == "left")
+        return Horizontal_align::left;
+    if (value == "center")
+        return Horizontal_align::center;
+    if (value == "right")
+        return Horizontal_align::right;
+    throw GE_runtime_error("Invalid horizontal_align value");
+}
+
+Vertical_align read_vertical_align(const pugi::xml_node& node)
+{
+    const std::string_view value = node.attribute("vertical_align").as_string("");
+    if (value.empty() || value == "top")
+        return Vertical_align::top;
+    if (value == "center")
+        return Vertical_align::center;
+    if (value == "bottom")
+        return Vertical_align::bottom;
+    throw GE_runtime_error("Invalid vertical_align value");
+}
+
+Orientation read_orientation(const pugi::xml_node& node)
+{
+    const std::string_view value = node.attribute("orientation").as_string("");
+    if (value.empty() || value == "horizontal")
+        return Orientation::horizontal;
+    if (value == "vertical")
+        return Orientation::vertical;
+    throw GE_runtime_error("Invalid orientation value");
+}
+
+Button_state read_button_state(const pugi::xml_node& label)
+{
+    const std::string_view value = label.attribute("state").as_string("");
+    if (value == "over")
+        return Button_state::over;
+    if (value == "down")
+        return Button_state::down;
+    return Button_state::normal;
+}
+
+SDL_Color colour_of(std::uint32_t packed)
+{
+    return {static_cast<Uint8>(packed), static_cast<Uint8>(packed >> 8),
+            static_cast<Uint8>(packed >> 16), static_cast<Uint8>(packed >> 24)};
+}
+
+std::shared_ptr<Texture> texture_of(UI_Loader& loader, const std::string& file)
+{
+    return Resources::instance().get_texture(loader.renderer, file);
+}
+
+// A button's look from the image named by `attribute`, stretched to `size`; a size still 0 by 0
+// takes the image's own.
+std::shared_ptr<Sprite> button_look(UI_Loader& loader, const pugi::xml_node& node,
+                                    const char* attribute, SDL_FPoint& size)
+{
+    if (!has(node, attribute))
+        return nullptr;
+    const auto texture = texture_of(loader, read_text(node, attribute));
+    if (size.x == 0 && size.y == 0)
+        size = {static_cast<float>(texture->width), static_cast<float>(texture->height)};
+    return std::make_shared<Sprite>(texture, SDL_FRect{0, 0, size.x, size.y});
+}
+
+Object build_label(UI_Loader& loader, const pugi::xml_node& node, const SDL_FRect&)
+{
+    return loader.create_label(node);
+}
+
+Object build_sprite(UI_Loader& loader, const pugi::xml_node& node, const SDL_FRect& rect)
+{
+    const std::string image = read_text(node, "image");
+    // An id, even an empty one, asks for the image's natural size.
+    if (has(node, "id"))
+        return std::make_shared<Sprite>(texture_of(loader, image), read_text(node, "id"));
+    return loader.create_sprite(image, rect);
+}
+
+Object build_button(UI_Loader& loader, const pugi::xml_node& node, const SDL_FRect& rect)
+{
+    return loader.create_button(node, rect);
+}
+
+Object build_checkbox(UI_Loader& loader, const pugi::xml_node& node, const SDL_FRect& rect)
+{
+    auto checkbox = std::make_shared<Checkbox>(loader.renderer, read_text(node, "id"), rect,
+                                               loader.read_color(node), false);
+    // The checked images stand at the checkbox's corner at their natural size.
+    constexpr SDL_FRect natural{0, 0, 0, 0};
+    if (has(node, "unchecked_image"))
+        checkbox->set_unchecked_image(
+            false, loader.create_sprite(read_text(node, "unchecked_image"), rect));
+    if (has(node, "checked_image"))
+        checkbox->set_checked_image(
+            false, loader.create_sprite(read_text(node, "checked_image"), natural));
+    if (has(node, "unchecked_image_over"))
+        checkbox->set_unchecked_image(
+            true, loader.create_sprite(read_text(node, "unchecked_image_over"), rect));
+    if (has(node, "checked_image_over"))
+        checkbox->set_checked_image(
+            true, loader.create_sprite(read_text(node, "checked_image_over"), natural));
+    if (const int thickness = read_int(node, "line_thickness"); thickness > 0)
+        checkbox->line_thickness = thickness;
+    return checkbox;
+}
+
+Object build_drop_down_list(UI_Loader& loader, const pugi::xml_node& node, const SDL_FRect& rect)
+{
+    constexpr int line_thickness = 2;
+    constexpr int inner_offset_x = 6;
+    constexpr int inner_offset_y = 2;
+    auto list = std::make_shared<Drop_down_list>(
+        loader.renderer, read_text(node, "id"), rect, loader.read_color(node),
+        colour_of(loader.renderer->clear_colour), 0, line_thickness, inner_offset_x,
+        inner_offset_y);
+    if (has(node, "bg_image"))
+        list->set_bg_image(false, loader.create_sprite(read_text(node, "bg_image"), rect));
+    if (has(node, "bg_image_over"))
+        list->set_bg_image(true, loader.create_sprite(read_text(node, "bg_image_over"), rect));
+    if (has(node, "inner_offset_y"))
+        list->inner_offset_y = read_int(node, "inner_offset_y");
+    return list;
+}
+
+Object build_stack_panel(UI_Loader& loader, const pugi::xml_node& node, const SDL_FRect&)
+{
+    const Orientation orientation = read_orientation(node);
+    auto panel = std::make_shared<Stack_panel>(orientation, read_int(node, "offset"),
+                                               read_text(node, "id"));
+    loader.load_children(panel.get(), node);
+    return panel;
+}
+
+Object build_frame(UI_Loader& loader, const pugi::xml_node& node, const SDL_FRect& frame)
+{
+    auto rectangle = std::make_shared<Rect>(loader.renderer, frame, read_text(node, "id"));
+    if (const int thickness = read_int(node, "thickness"); thickness > 0)
+        rectangle->thickness = thickness;
+    rectangle->color = loader.read_color(node);
+    loader.load_children(rectangle.get(), node);
+    return rectangle;
+}
+
+Object build_rect(UI_Loader& loader, const pugi::xml_node& node, const SDL_FRect& rect)
+{
+    return build_frame(loader, node, rect);
+}
+
+Object build_border(UI_Loader& loader, const pugi::xml_node& node, const SDL_FRect&)
+{
+    // A border wraps its first child: it takes that child's rectangle, and its own "x" and "y"
+    // move it afterwards.
+    return build_frame(loader, node, UI_Loader::read_rect(node.first_child()));
+}
+
+Object build_line(UI_Loader& loader, const pugi::xml_node& node, const SDL_FRect&)
+{
+    auto line = std::make_shared<Line>(loader.renderer, read_float(node, "x_begin"),
+                                       read_float(node, "y_begin"), read_float(node, "x_end"),
+                                       read_float(node, "y_end"));
+    if (const float thickness = read_float(node, "thickness"); thickness > 0)
+        line->set_thickness(thickness);
+    return line;
+}
+
+constexpr std::array<std::pair<std::string_view, Builder>, 9> builders{{
+    {"label", build_label},
+    {"sprite", build_sprite},
+    {"button", build_button},
+    {"checkbox", build_checkbox},
+    {"drop_down_list", build_drop_down_list},
+    {"stack_panel", build_stack_panel},
+    {"rect", build_rect},
+    {"border", build_border},
+    {"line", build_line},
+}};
+
+bool is_definition(std::string_view name) { return name == "font" || name == "color"; }
+
+// Text between elements has no name, so it fails here like an unknown element.
+Builder builder_for(std::string_view name)
+{
+    for (const auto& [element, builder] : builders)
+        if (element == name)
+            return builder;
+    throw GE_runtime_error("Invalid node");
+}
+
+void place(Render_object& object, const pugi::xml_node& node, const SDL_FRect& rect)
+{
+    if (read_flag(node, "normalized_x"))
+        object.normalized_x = true;
+    object.set_x(rect.x);
+    if (read_flag(node, "normalized_y"))
+        object.normalized_y = true;
+    object.set_y(rect.y);
+    object.horizontal_align = read_horizontal_align(node);
+    object.vertical_align = read_vertical_align(node);
+    object.layer = read_int(node, "layer");
+}
+
+} // namespace
+
+UI_Loader::UI_Loader(Render_context* renderer) : renderer(renderer) {}
+
+void UI_Loader::load(Render_object_container* target, const std::string& file_name)
+{
+    if (!document.load_file(file_name.c_str(), pugi::parse_default, pugi::encoding_auto))
+        throw GE_runtime_error("Can not load a file with UI");
+    load_children(target, document.child(root_element.c_str()));
+}
+
+void UI_Loader::load_children(Render_object_container* target, const pugi::xml_node& node)
+{
+    for (const pugi::xml_node& child : node.children()) {
+        const SDL_FRect rect = read_rect(child);
+        if (is_definition(child.name()))
+            continue;
+        const Object object = builder_for(child.name())(*this, child, rect);
+        place(*object, child, rect);
+        target->add_child(object);
+    }
+}
+
+std::shared_ptr<Button> UI_Loader::create_button(const pugi::xml_node& node, const SDL_FRect& rect)
+{
+    SDL_FPoint size{rect.w, rect.h};
+    const auto normal = button_look(*this, node, "file", size);
+    // The button's own size is settled here; the over and down images cannot change it.
+    auto button = std::make_shared<Button>(read_text(node, "id"), SDL_FRect{0, 0, size.x, size.y});
+    if (normal)
+        button->set_sprite(Button_state::normal, normal);
+    if (const auto over = button_look(*this, node, "file_over", size))
+        button->set_sprite(Button_state::over, over);
+    if (const auto down = button_look(*this, node, "file_down", size))
+        button->set_sprite(Button_state::down, down);
+    for (const pugi::xml_node& element : node.children("label")) {
+        auto label = create_label(element);
+        button->set_label(read_button_state(element), label);
+        // Measured before the button is in the tree, so these are design units.
+        if (size.x == 0 && size.y == 0) {
+            button->width = label->get_width();
+            button->height = label->get_height();
+        }
+    }
+    return button;
+}
+
+std::shared_ptr<Label> UI_Loader::create_label(const pugi::xml_node& node)
+{
+    const pugi::xml_node font = find_definition(node, root_element, "font", "font_id");
+    const auto& loaded =
+        Resources::instance().get_font(read_text(font, "file"), read_int(font, "size"));
+    return std::make_shared<Label>(renderer, read_text(node, "id"), loaded, read_color(node),
+                                   read_text(node, "text"));
+}
+
+std::shared_ptr<Sprite> UI_Loader::create_sprite(const std::string& file, const SDL_FRect& rect)
+{
+    const auto texture = texture_of(*this, file);
+    SDL_FRect placed = rect;
+    if (placed.w == 0 && placed.h == 0) {
+        placed.w = static_cast<float>(texture->width);
+        placed.h = static_cast<float>(texture->height);
+    }
+    return std::make_shared<Sprite>(texture, placed);
+}
+
+SDL_FRect UI_Loader::read_rect(const pugi::xml_node& node)
+{
+    return {read_float(node, "x"), read_float(node, "y"), read_float(node, "width"),
+            read_float(node, "height")};
+}
+
+SDL_Color UI_Loader::read_color(const pugi::xml_node& node) const
+{
+    const pugi::xml_node colour = find_definition(node, root_element, "color", "color_id");
+    return {low_byte(read_int(colour, "r")), low_byte(read_int(colour, "g")),
+            low_byte(read_int(colour, "b")), low_byte(read_int(colour, "a"))};
+}
+
+} // namespace GE

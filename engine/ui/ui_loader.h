@@ -1,0 +1,47 @@
+#pragma once
+
+#include <SDL_pixels.h>
+#include <SDL_rect.h>
+#include <pugixml.hpp>
+
+#include <memory>
+#include <string>
+
+namespace GE {
+
+class Button;
+class Label;
+class Render_object_container;
+class Sprite;
+struct Render_context;
+
+// Builds render objects from a UI XML file into a container: labels, sprites, buttons,
+// checkboxes, drop-down lists, stack panels, rectangles, borders and lines, with the fonts and
+// colours the file defines. Loading is not transactional: what was built before a failure stays.
+class UI_Loader {
+public:
+    explicit UI_Loader(Render_context* renderer);
+    virtual ~UI_Loader() = default;
+    UI_Loader(const UI_Loader&) = delete;
+    UI_Loader& operator=(const UI_Loader&) = delete;
+
+    // Parses `file_name` and builds the children of its root element into `target`.
+    // Throws GE_runtime_error ("Can not load a file with UI", "Invalid node", ...) or
+    // SDL_runtime_error for an image or font that cannot be loaded.
+    virtual void load(Render_object_container* target, const std::string& file_name);
+    void load_children(Render_object_container* target, const pugi::xml_node& node);
+
+    std::shared_ptr<Button> create_button(const pugi::xml_node& node, const SDL_FRect& rect);
+    std::shared_ptr<Label> create_label(const pugi::xml_node& node);
+    // A sprite of the image stretched to `rect`; a rectangle of 0 by 0 takes the image's size.
+    std::shared_ptr<Sprite> create_sprite(const std::string& file, const SDL_FRect& rect);
+    static SDL_FRect read_rect(const pugi::xml_node& node);
+    // The colour named by the node's "color_id", transparent black when there is none.
+    SDL_Color read_color(const pugi::xml_node& node) const;
+
+    pugi::xml_document document;
+    std::string root_element = "ui";
+    Render_context* renderer; // not owned
+};
+
+} // namespace GE

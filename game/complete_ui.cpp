@@ -1,0 +1,35 @@
+#include "game/complete_ui.h"
+
+#include "engine/core/event_names.h"
+#include "engine/core/game_model.h"
+#include "engine/resources/audio.h"
+#include "engine/widgets/button.h"
+#include "game/for_each_button.h"
+
+namespace Game {
+
+namespace {
+
+const std::string file_name = "complete_ui.xml";
+const std::string button_id = "exit_to_main_menu";
+
+} // namespace
+
+Complete_ui::Complete_ui(GE::Render_context* renderer, GE::App_window* window,
+                         GE::Game_model* model)
+    : GE::UI(renderer, window), model(model)
+{
+    ui_loader.load(this, file_name);
+    for_each_button(*this, [this](GE::Button* button) {
+        if (button->id == button_id)
+            exit_to_main_menu_button = button;
+    });
+    require_button(exit_to_main_menu_button, file_name, button_id)
+        .add_event_listener(GE::mouse_button_up_event, [this](GE::Event& click) {
+            GE::play_sound("click");
+            this->model->dispatch_event("exit_to_main_menu");
+            click.propagating = false;
+        });
+}
+
+} // namespace Game

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace GE {
+class Button;
+class Render_object_container;
+} // namespace GE
+
+namespace Game {
+
+// Walks the tree under `container` depth first, in child order, and hands every button to
+// `visit`; the walk does not look inside a button.
+void for_each_button(GE::Render_object_container& container,
+                     const std::function<void(GE::Button*)>& visit);
+
+// The button a screen found for `id`; throws GE_runtime_error naming the file and the id when
+// the screen's file has none.
+GE::Button& require_button(GE::Button* button, const std::string& file, const std::string& id);
+
+} // namespace Game
