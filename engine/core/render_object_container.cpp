@@ -68,8 +68,8 @@ void Render_object_container::draw(float origin_x, float origin_y)
 void Render_object_container::draw_children(float origin_x, float origin_y)
 {
     sort_by_layer();
-    const auto drawn = children;
-    for (const auto& child : drawn)
+    // Drawing changes no child list, so the children are walked in place, with no copy per frame.
+    for (const auto& child : children)
         child->draw(origin_x, origin_y);
 }
 
