@@ -15,7 +15,7 @@ public:
     // Throws GE_runtime_error when "complete_ui.xml" cannot be loaded or lacks its button.
     Complete_ui(GE::Render_context* renderer, GE::App_window* window, GE::Game_model* model);
 
-    GE::Game_model* model; // not owned; outlives every screen
+    GE::Game_model* model;                          // not owned; outlives every screen
     GE::Button* exit_to_main_menu_button = nullptr; // owned by the tree
 };
 

@@ -21,7 +21,7 @@ public:
 
     std::string confirmation_name;
     std::string file_suffix = "_confirmation.xml";
-    GE::Game_model* model; // not owned; outlives every screen
+    GE::Game_model* model;            // not owned; outlives every screen
     GE::Button* yes_button = nullptr; // owned by the tree
     GE::Button* no_button = nullptr;  // owned by the tree
 

@@ -19,7 +19,7 @@ public:
     Main_menu(GE::Render_context* renderer, GE::App_window* window, GE::Game_model* model);
 
     std::string file_name = "main_menu.xml";
-    GE::Game_model* model; // not owned; outlives every screen
+    GE::Game_model* model;                 // not owned; outlives every screen
     GE::Button* play_button = nullptr;     // owned by the tree
     GE::Button* settings_button = nullptr; // owned by the tree
     GE::Button* exit_button = nullptr;     // owned by the tree

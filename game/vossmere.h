@@ -26,8 +26,8 @@ public:
     // asks for a frame.
     bool dispatch_mouse_event(std::uint32_t sdl_type, float x, float y);
 
-    GE::Game_model* model;          // not owned; outlives the application
-    GE::Window_settings* settings;  // not owned
+    GE::Game_model* model;         // not owned; outlives the application
+    GE::Window_settings* settings; // not owned
 };
 
 } // namespace Game

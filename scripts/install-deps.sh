@@ -8,6 +8,7 @@ packages=(
   libpugixml-dev libgtest-dev
   pkg-config libvorbis-dev fonts-open-sans
   xvfb xauth
+  clang-format
 )
 
 missing=()

@@ -44,7 +44,7 @@ void Render_context::fill_rect(SDL_FRect rect, std::uint32_t colour)
 void Render_context::set_draw_colour(std::uint32_t colour)
 {
     check_sdl(SDL_SetRenderDrawColor(renderer, colour & 0xFF, (colour >> 8) & 0xFF,
-                                 (colour >> 16) & 0xFF, colour >> 24));
+                                     (colour >> 16) & 0xFF, colour >> 24));
 }
 
 void Render_context::paint_scanlines()

@@ -38,11 +38,9 @@ void Render_object::track_hover(Event& event, float px, float py)
                    [&event] { return event.propagating; });
 }
 
-void Render_object::call_mouse_listeners(const std::string& name, Event& event, float px,
-                                         float py)
+void Render_object::call_mouse_listeners(const std::string& name, Event& event, float px, float py)
 {
-    call_listeners(name, event,
-                   [&] { return event.propagating && hit_test(px, py); });
+    call_listeners(name, event, [&] { return event.propagating && hit_test(px, py); });
 }
 
 void Render_object::set_x(float value) { x = value; }

@@ -105,11 +105,10 @@ void Render_object_container::remove_child(const std::shared_ptr<Render_object>&
 
 void Render_object_container::clear_children() { children.clear(); }
 
-std::shared_ptr<Render_object>
-Render_object_container::find_child(const std::string& id) const
+std::shared_ptr<Render_object> Render_object_container::find_child(const std::string& id) const
 {
     const auto found = std::find_if(children.begin(), children.end(),
-                                     [&id](const auto& child) { return child->id == id; });
+                                    [&id](const auto& child) { return child->id == id; });
     return found == children.end() ? nullptr : *found;
 }
 

@@ -4,10 +4,7 @@
 
 namespace GE {
 
-SDL_runtime_error SDL_runtime_error::from_sdl()
-{
-    return SDL_runtime_error(SDL_GetError());
-}
+SDL_runtime_error SDL_runtime_error::from_sdl() { return SDL_runtime_error(SDL_GetError()); }
 
 void check_sdl(int result)
 {

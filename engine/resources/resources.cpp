@@ -13,8 +13,7 @@ namespace {
 
 // Finds the entry for `key` or stores what `load` makes; `load` runs before anything is stored.
 template <typename Map, typename Load>
-typename Map::mapped_type& lookup_or_load(Map& cache, const typename Map::key_type& key,
-                                          Load load)
+typename Map::mapped_type& lookup_or_load(Map& cache, const typename Map::key_type& key, Load load)
 {
     if (const auto found = cache.find(key); found != cache.end())
         return found->second;
@@ -32,8 +31,7 @@ Resources& Resources::instance()
 
 std::shared_ptr<Font>& Resources::get_font(const std::string& file, int size)
 {
-    return lookup_or_load(fonts, {file, size},
-                          [&] { return std::make_shared<Font>(file, size); });
+    return lookup_or_load(fonts, {file, size}, [&] { return std::make_shared<Font>(file, size); });
 }
 
 std::shared_ptr<Texture>& Resources::get_texture(Render_context* context, const std::string& file)

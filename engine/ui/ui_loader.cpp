@@ -46,10 +46,7 @@ bool read_flag(const pugi::xml_node& node, const char* name)
     return std::string_view(node.attribute(name).as_string("")) == "true";
 }
 
-bool has(const pugi::xml_node& node, const char* name)
-{
-    return !node.attribute(name).empty();
-}
+bool has(const pugi::xml_node& node, const char* name) { return !node.attribute(name).empty(); }
 
 Uint8 low_byte(int value) { return static_cast<Uint8>(value & 0xFF); }
 
@@ -181,10 +178,10 @@ Object build_drop_down_list(UI_Loader& loader, const pugi::xml_node& node, const
     constexpr int line_thickness = 2;
     constexpr int inner_offset_x = 6;
     constexpr int inner_offset_y = 2;
-    auto list = std::make_shared<Drop_down_list>(
-        loader.renderer, read_text(node, "id"), rect, loader.read_color(node),
-        colour_of(loader.renderer->clear_colour), 0, line_thickness, inner_offset_x,
-        inner_offset_y);
+    auto list = std::make_shared<Drop_down_list>(loader.renderer, read_text(node, "id"), rect,
+                                                 loader.read_color(node),
+                                                 colour_of(loader.renderer->clear_colour), 0,
+                                                 line_thickness, inner_offset_x, inner_offset_y);
     if (has(node, "bg_image"))
         list->set_bg_image(false, loader.create_sprite(read_text(node, "bg_image"), rect));
     if (has(node, "bg_image_over"))
@@ -197,8 +194,8 @@ Object build_drop_down_list(UI_Loader& loader, const pugi::xml_node& node, const
 Object build_stack_panel(UI_Loader& loader, const pugi::xml_node& node, const SDL_FRect&)
 {
     const Orientation orientation = read_orientation(node);
-    auto panel = std::make_shared<Stack_panel>(orientation, read_int(node, "offset"),
-                                               read_text(node, "id"));
+    auto panel =
+        std::make_shared<Stack_panel>(orientation, read_int(node, "offset"), read_text(node, "id"));
     loader.load_children(panel.get(), node);
     return panel;
 }

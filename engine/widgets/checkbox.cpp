@@ -14,8 +14,7 @@ namespace GE {
 
 namespace {
 
-std::shared_ptr<Sprite> image_for(const std::map<bool, std::shared_ptr<Sprite>>& images,
-                                  bool hover)
+std::shared_ptr<Sprite> image_for(const std::map<bool, std::shared_ptr<Sprite>>& images, bool hover)
 {
     const auto found = images.find(hover);
     return found == images.end() ? nullptr : found->second;
@@ -23,8 +22,8 @@ std::shared_ptr<Sprite> image_for(const std::map<bool, std::shared_ptr<Sprite>>&
 
 } // namespace
 
-Checkbox::Checkbox(Render_context* renderer, std::string id, const SDL_FRect& rect,
-                   SDL_Color color, bool checked)
+Checkbox::Checkbox(Render_context* renderer, std::string id, const SDL_FRect& rect, SDL_Color color,
+                   bool checked)
     : Render_object_container(rect.x, rect.y, rect.w, rect.h, std::move(id)), renderer(renderer),
       checked(checked), color(color)
 {
@@ -100,8 +99,7 @@ void Checkbox::draw_vector_look(float origin_x, float origin_y)
     if (!checked)
         return;
     const float inset = border + static_cast<float>(inner_gap);
-    const SDL_FRect mark{left + inset, top + inset, box_width - 2 * inset,
-                         box_height - 2 * inset};
+    const SDL_FRect mark{left + inset, top + inset, box_width - 2 * inset, box_height - 2 * inset};
     check_sdl(SDL_RenderFillRectF(sdl_renderer, &mark));
 }
 

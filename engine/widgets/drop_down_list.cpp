@@ -71,8 +71,7 @@ Drop_down_list::Drop_down_list(Render_context* renderer, const std::string& id,
                                int inner_offset_y)
     : Render_object_container(rect.x, rect.y, rect.w, rect.h, id), renderer(renderer),
       selected_index(selected_index), color(color), list_color(list_color),
-      line_thickness(line_thickness), inner_offset_x(inner_offset_x),
-      inner_offset_y(inner_offset_y)
+      line_thickness(line_thickness), inner_offset_x(inner_offset_x), inner_offset_y(inner_offset_y)
 {
     triangle_images[0] = make_arrow(renderer, "triangle.png", rect);
     triangle_images[1] = make_arrow(renderer, "triangle_over.png", rect);
@@ -227,7 +226,7 @@ void Drop_down_list::draw(float origin_x, float origin_y)
 void Drop_down_list::set_draw_color(SDL_Color draw_color)
 {
     check_sdl(SDL_SetRenderDrawColor(renderer->renderer, draw_color.r, draw_color.g, draw_color.b,
-                                 draw_color.a));
+                                     draw_color.a));
 }
 
 float Drop_down_list::border_pixels()
@@ -242,8 +241,7 @@ void Drop_down_list::draw_border(SDL_FRect box, SDL_Color border_color)
     // Each pass draws a one-pixel frame, one pixel further in.
     for (int j = 0; j < thickness; ++j) {
         const auto inset = static_cast<float>(j);
-        const SDL_FRect frame{box.x + inset, box.y + inset, box.w - 2 * inset,
-                              box.h - 2 * inset};
+        const SDL_FRect frame{box.x + inset, box.y + inset, box.w - 2 * inset, box.h - 2 * inset};
         check_sdl(SDL_RenderDrawRectF(renderer->renderer, &frame));
     }
 }

@@ -26,8 +26,8 @@ float Stack_panel::next_position()
     const float gap = static_cast<float>(offset) * root_scale_x() * scale_x;
     float position = 0;
     for (const auto& child : children) {
-        position += orientation == Orientation::horizontal ? child->get_width()
-                                                           : child->get_height();
+        position +=
+            orientation == Orientation::horizontal ? child->get_width() : child->get_height();
         position += gap;
     }
     return position;

@@ -1,8 +1,7 @@
-#include "game/for_each_button.h"
-
 #include "engine/core/ge_runtime_error.h"
 #include "engine/widgets/button.h"
 #include "engine/widgets/stack_panel.h"
+#include "game/for_each_button.h"
 #include "tests/support/test_objects.h"
 
 #include <gtest/gtest.h>

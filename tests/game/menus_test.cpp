@@ -87,8 +87,8 @@ TEST_F(Menus_test, the_complete_screen_leads_back_to_the_main_menu)
 {
     write_file("complete_ui.xml", Support::buttons_file({"exit_to_main_menu"}));
     add_backdrop();
-    auto screen = std::make_shared<Game::Complete_ui>(window.context(), &window.app->window,
-                                                      &model);
+    auto screen =
+        std::make_shared<Game::Complete_ui>(window.context(), &window.app->window, &model);
     window.app->add_child(screen);
     watch("exit_to_main_menu");
     EXPECT_FALSE(click_at(10, 10));
@@ -117,8 +117,8 @@ TEST_F(Menus_test, a_screen_fails_when_built_if_its_file_or_a_button_is_missing)
     }
 
     write_file("enter_confirmation.xml", Support::buttons_file({"yes", "Yes", "no "}));
-    EXPECT_THROW(std::make_shared<Game::Confirmation>(window.context(), &window.app->window,
-                                                      &model, "enter"),
+    EXPECT_THROW(std::make_shared<Game::Confirmation>(window.context(), &window.app->window, &model,
+                                                      "enter"),
                  GE::GE_runtime_error);
 }
 

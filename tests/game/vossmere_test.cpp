@@ -1,10 +1,9 @@
-#include "game/vossmere.h"
-
 #include "engine/core/event_names.h"
 #include "engine/core/game_model.h"
 #include "engine/core/mouse_event.h"
 #include "engine/core/resolution.h"
 #include "engine/core/window_settings.h"
+#include "game/vossmere.h"
 #include "tests/support/pixels.h"
 #include "tests/support/test_objects.h"
 
@@ -96,8 +95,8 @@ TEST_F(Vossmere_test, letterboxes_the_canvas_and_measures_the_pointer_from_its_l
         auto app = open(expected.resolution);
         add_catcher(*app);
         // A red marker one tenth of the canvas wide at its top-left corner.
-        app->add_child(std::make_shared<Support::Filled_box>(app->render_context, 0, 0, 144, 108,
-                                                          0xFF0000FF));
+        app->add_child(
+            std::make_shared<Support::Filled_box>(app->render_context, 0, 0, 144, 108, 0xFF0000FF));
         app->render();
         EXPECT_FLOAT_EQ(app->get_width(), expected.canvas_width);
         EXPECT_FLOAT_EQ(app->get_scale_x(), expected.canvas_width / 1440.0f);
@@ -113,7 +112,8 @@ TEST_F(Vossmere_test, letterboxes_the_canvas_and_measures_the_pointer_from_its_l
             EXPECT_EQ(Support::read_pixel(renderer, right, height / 2), Support::black);
         }
         EXPECT_EQ(Support::read_pixel(renderer, std::max(left, 0), height - 1), Support::white);
-        EXPECT_EQ(Support::read_pixel(renderer, std::min(right, width) - 1, height / 2), Support::white);
+        EXPECT_EQ(Support::read_pixel(renderer, std::min(right, width) - 1, height / 2),
+                  Support::white);
         const SDL_Color red{255, 0, 0, 255};
         const int marker_right = static_cast<int>(expected.left + expected.canvas_width / 10);
         EXPECT_EQ(Support::read_pixel(renderer, marker_right - 1, 1), red);

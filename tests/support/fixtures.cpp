@@ -87,7 +87,7 @@ void drain_blocks(Vorbis_encoder& encoder, std::FILE* out)
 void write_ogg(const std::string& file, double seconds, double frequency)
 {
     const std::unique_ptr<std::FILE, decltype(&std::fclose)> out(std::fopen(file.c_str(), "wb"),
-                                                                  std::fclose);
+                                                                 std::fclose);
     if (!out)
         throw std::runtime_error("cannot write " + file);
     Vorbis_encoder encoder;
@@ -106,7 +106,8 @@ void write_ogg(const std::string& file, double seconds, double frequency)
         float** buffer = vorbis_analysis_buffer(&encoder.dsp, static_cast<int>(count));
         for (long i = 0; i < count; ++i) {
             const double t = static_cast<double>(done + i) / Vorbis_encoder::rate;
-            const auto sample = static_cast<float>(0.3 * std::sin(2 * std::numbers::pi * frequency * t));
+            const auto sample =
+                static_cast<float>(0.3 * std::sin(2 * std::numbers::pi * frequency * t));
             buffer[0][i] = sample;
             buffer[1][i] = sample;
         }
@@ -120,7 +121,8 @@ void write_ogg(const std::string& file, double seconds, double frequency)
 
 Scratch_dir::Scratch_dir() : previous(std::filesystem::current_path())
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vossmere-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "vossmere-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("cannot make a scratch folder");
     folder = pattern;

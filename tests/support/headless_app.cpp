@@ -38,6 +38,9 @@ void Headless_app::draw()
     app->draw(0, 0);
 }
 
-SDL_Color Headless_app::pixel(int x, int y) { return read_pixel(app->render_context.renderer, x, y); }
+SDL_Color Headless_app::pixel(int x, int y)
+{
+    return read_pixel(app->render_context.renderer, x, y);
+}
 
 } // namespace Support

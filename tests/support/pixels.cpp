@@ -21,8 +21,8 @@ SDL_Color read_pixel(SDL_Renderer* renderer, int x, int y)
 
 std::ostream& operator<<(std::ostream& out, const SDL_Color& colour)
 {
-    return out << "rgba(" << int(colour.r) << ", " << int(colour.g) << ", " << int(colour.b)
-               << ", " << int(colour.a) << ')';
+    return out << "rgba(" << int(colour.r) << ", " << int(colour.g) << ", " << int(colour.b) << ", "
+               << int(colour.a) << ')';
 }
 
 bool operator==(const SDL_Color& a, const SDL_Color& b)

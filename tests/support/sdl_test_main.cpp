@@ -23,6 +23,7 @@ int main(int argc, char** argv)
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     setenv("SDL_RENDER_DRIVER", "software", 0);
     testing::InitGoogleTest(&argc, argv);
-    testing::AddGlobalTestEnvironment(std::make_unique<Sdl_environment>().release()); // gtest owns it
+    testing::AddGlobalTestEnvironment(
+        std::make_unique<Sdl_environment>().release()); // gtest owns it
     return RUN_ALL_TESTS();
 }

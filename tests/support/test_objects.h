@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/core/render_context.h"
 #include "engine/core/render_object.h"
 #include "engine/core/render_object_container.h"
-#include "engine/core/render_context.h"
 
 #include <cstdint>
 #include <memory>

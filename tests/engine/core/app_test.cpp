@@ -1,5 +1,4 @@
 #include "engine/core/app.h"
-
 #include "engine/core/resolution.h"
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/core/window_settings.h"

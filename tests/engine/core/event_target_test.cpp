@@ -1,5 +1,4 @@
 #include "engine/core/event_target.h"
-
 #include "engine/core/game_model.h"
 #include "engine/core/screen_changed_event.h"
 

@@ -1,7 +1,6 @@
-#include "engine/core/render_object_container.h"
-
 #include "engine/core/event_names.h"
 #include "engine/core/mouse_event.h"
+#include "engine/core/render_object_container.h"
 #include "tests/support/test_objects.h"
 
 #include <gtest/gtest.h>
@@ -65,7 +64,6 @@ TEST(Render_object_container, a_child_that_outlives_its_container_has_no_parent)
     EXPECT_EQ(box->get_parent(), nullptr);
     EXPECT_FLOAT_EQ(box->get_x(), 10.0f);
 }
-
 
 TEST(Render_object_container, draws_by_layer_keeping_equal_layers_in_order_of_addition)
 {

@@ -1,5 +1,4 @@
 #include "engine/core/render_object.h"
-
 #include "engine/core/render_object_container.h"
 #include "tests/support/test_objects.h"
 
@@ -24,7 +23,6 @@ TEST(Render_object, scales_fields_by_the_root_and_its_own_scale)
     EXPECT_FLOAT_EQ(box->get_y(), 20.0f);
     EXPECT_FLOAT_EQ(box->get_width(), 200.0f);
     EXPECT_FLOAT_EQ(box->get_height(), 30.0f);
-
 }
 
 TEST(Render_object, normalized_positions_are_fractions_of_the_roots_pixel_size)

@@ -1,6 +1,5 @@
-#include "engine/resources/audio.h"
-
 #include "engine/core/sdl_runtime_error.h"
+#include "engine/resources/audio.h"
 #include "engine/resources/resources.h"
 #include "tests/support/fixtures.h"
 

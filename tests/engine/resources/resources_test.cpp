@@ -1,9 +1,8 @@
-#include "engine/resources/resources.h"
-
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/chunk.h"
 #include "engine/resources/font.h"
 #include "engine/resources/music.h"
+#include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
 #include "engine/widgets/label.h"
 #include "engine/widgets/sprite.h"
@@ -113,8 +112,8 @@ TEST_F(Resources_test, sounds_and_music_are_cached_by_file_name)
 TEST_F(Resources_test, a_sprite_keeps_drawing_its_texture_after_the_cache_is_cleared)
 {
     Support::write_png("a.png", 10, 10, red);
-    auto sprite = std::make_shared<GE::Sprite>(resources.get_texture(window.context(), "a.png"),
-                                               "sprite");
+    auto sprite =
+        std::make_shared<GE::Sprite>(resources.get_texture(window.context(), "a.png"), "sprite");
     window.app->add_child(sprite);
     const auto held = sprite->texture;
     resources.clear_textures();

@@ -1,10 +1,9 @@
-#include "engine/ui/ui_loader.h"
-
 #include "engine/core/ge_runtime_error.h"
 #include "engine/core/render_context.h"
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
+#include "engine/ui/ui_loader.h"
 #include "engine/widgets/button.h"
 #include "engine/widgets/checkbox.h"
 #include "engine/widgets/drop_down_list.h"
@@ -65,7 +64,8 @@ protected:
     }
 
     // The object built at `index` of the app's children, empty when it is not a T.
-    template <typename T> std::shared_ptr<T> built(std::size_t index) const
+    template <typename T>
+    std::shared_ptr<T> built(std::size_t index) const
     {
         const auto& children = app.app->children;
         return index < children.size() ? std::dynamic_pointer_cast<T>(children[index]) : nullptr;
@@ -114,8 +114,9 @@ TEST_F(UI_loader, places_aligns_and_layers_every_kind_of_object)
     for (const auto& element : elements) {
         // A border's body closes its own tag; the attributes go on the opening one.
         const auto tag_end = element.find('>');
-        const std::string common = R"( x="0.25" y="40" normalized_x="true" horizontal_align="center")"
-                                   R"( vertical_align="bottom" layer="3")";
+        const std::string common =
+            R"( x="0.25" y="40" normalized_x="true" horizontal_align="center")"
+            R"( vertical_align="bottom" layer="3")";
         body += tag_end == std::string::npos
                     ? element + common + "/>"
                     : element.substr(0, tag_end) + common + element.substr(tag_end) + ">";

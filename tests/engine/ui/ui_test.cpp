@@ -1,5 +1,4 @@
 #include "engine/ui/ui.h"
-
 #include "engine/widgets/rect.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/headless_app.h"

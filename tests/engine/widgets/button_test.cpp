@@ -1,10 +1,9 @@
-#include "engine/widgets/button.h"
-
 #include "engine/core/event_names.h"
 #include "engine/core/mouse_event.h"
 #include "engine/resources/image_surface.h"
 #include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
+#include "engine/widgets/button.h"
 #include "engine/widgets/label.h"
 #include "engine/widgets/sprite.h"
 #include "tests/support/fixtures.h"
@@ -61,7 +60,10 @@ protected:
         app.app->dispatch_event(event);
     }
 
-    Children look(State state) const { return {button->sprites.at(state), button->labels.at(state)}; }
+    Children look(State state) const
+    {
+        return {button->sprites.at(state), button->labels.at(state)};
+    }
 
     Support::Scratch_dir scratch;
     Support::Headless_app app;

@@ -1,9 +1,8 @@
-#include "engine/widgets/checkbox.h"
-
 #include "engine/core/event_names.h"
 #include "engine/core/mouse_event.h"
 #include "engine/resources/image_surface.h"
 #include "engine/resources/texture.h"
+#include "engine/widgets/checkbox.h"
 #include "engine/widgets/sprite.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/headless_app.h"

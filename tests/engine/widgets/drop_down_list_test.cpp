@@ -1,9 +1,8 @@
-#include "engine/widgets/drop_down_list.h"
-
 #include "engine/core/event_names.h"
 #include "engine/core/mouse_event.h"
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/resources.h"
+#include "engine/widgets/drop_down_list.h"
 #include "engine/widgets/label.h"
 #include "engine/widgets/sprite.h"
 #include "tests/support/fixtures.h"
@@ -165,8 +164,14 @@ TEST_F(Drop_down_list, the_hovered_row_follows_the_pointer_and_is_drawn_highligh
     auto list = make_list({"One", "Two", "Three"});
     click(150, 220);
     // Rows start at 238, 276 and 314 and overlap by the border: the upper row wins.
-    for (auto [y, row] : {std::pair{239, -1}, {240, 0}, {277, 0}, {278, 1}, {315, 1}, {316, 2},
-                          {353, 2}, {354, 2}}) {
+    for (auto [y, row] : {std::pair{239, -1},
+                          {240, 0},
+                          {277, 0},
+                          {278, 1},
+                          {315, 1},
+                          {316, 2},
+                          {353, 2},
+                          {354, 2}}) {
         move(150, static_cast<float>(y));
         EXPECT_EQ(list->hovered_index, row) << "y " << y;
     }

@@ -1,9 +1,8 @@
-#include "engine/widgets/label.h"
-
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/font.h"
 #include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
+#include "engine/widgets/label.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/headless_app.h"
 #include "tests/support/pixels.h"
@@ -49,7 +48,8 @@ TEST_F(Label_test, is_exactly_as_large_as_its_text)
 TEST_F(Label_test, renders_non_ascii_text_as_utf8)
 {
     // "Café – ça" in UTF-8: read as Latin-1 it would be several more glyphs.
-    const std::string text = "Caf\xC3\xA9 \xE2\x80\x93 \xC3\xA7" "a";
+    const std::string text = "Caf\xC3\xA9 \xE2\x80\x93 \xC3\xA7"
+                             "a";
     auto label = make(text);
     int utf8_width = 0;
     int latin1_width = 0;

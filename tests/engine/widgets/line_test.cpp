@@ -1,5 +1,4 @@
 #include "engine/widgets/line.h"
-
 #include "tests/support/headless_app.h"
 #include "tests/support/pixels.h"
 

@@ -1,5 +1,4 @@
 #include "engine/widgets/rect.h"
-
 #include "tests/support/headless_app.h"
 #include "tests/support/pixels.h"
 #include "tests/support/test_objects.h"

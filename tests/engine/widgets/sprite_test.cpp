@@ -1,7 +1,6 @@
-#include "engine/widgets/sprite.h"
-
 #include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
+#include "engine/widgets/sprite.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/headless_app.h"
 #include "tests/support/pixels.h"

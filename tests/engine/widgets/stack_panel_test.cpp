@@ -1,5 +1,4 @@
 #include "engine/widgets/stack_panel.h"
-
 #include "tests/support/test_objects.h"
 
 #include <gtest/gtest.h>
