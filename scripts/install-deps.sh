@@ -6,9 +6,9 @@ packages=(
   cmake g++ make
   libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
   libpugixml-dev libgtest-dev
-  pkg-config libvorbis-dev fonts-open-sans
+  fonts-open-sans
   xvfb xauth
-  clang-format
+  clang-format sox libsox-fmt-base
 )
 
 missing=()

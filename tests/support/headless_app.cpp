@@ -1,27 +1,18 @@
 #include "tests/support/headless_app.h"
 
-#include "engine/core/resolution.h"
-#include "engine/core/window_settings.h"
+#include "engine/resources/resources.h"
+#include "engine/resources/texture.h"
+#include "engine/widgets/sprite.h"
+#include "tests/support/fixtures.h"
 #include "tests/support/pixels.h"
 
 #include <string>
 
 namespace Support {
 
-namespace {
-
-GE::Window_settings settings_of(int width, int height)
-{
-    GE::Window_settings settings;
-    settings.resolution =
-        std::make_unique<GE::Resolution>(std::to_string(width) + "x" + std::to_string(height));
-    return settings;
-}
-
-} // namespace
-
 Headless_app::Headless_app(int width, int height, float scale)
-    : app(std::make_shared<GE::App>("test", 0xFFFFFFFF, settings_of(width, height)))
+    : app(std::make_shared<GE::App>(
+          "test", 0xFFFFFFFF, settings_of(std::to_string(width) + "x" + std::to_string(height))))
 {
     set_scale(scale);
 }
@@ -38,9 +29,19 @@ void Headless_app::draw()
     app->draw(0, 0);
 }
 
-SDL_Color Headless_app::pixel(int x, int y)
+SDL_Color Headless_app::pixel(int x, int y) { return read_pixel(renderer(), x, y); }
+
+std::shared_ptr<GE::Sprite> Headless_app::sprite_of_png(const std::string& file, int width,
+                                                        int height, SDL_Color colour,
+                                                        SDL_FRect rect)
 {
-    return read_pixel(app->render_context.renderer, x, y);
+    write_png(file, width, height, colour);
+    const auto& texture = GE::Resources::instance().get_texture(context(), file);
+    if (rect.w == 0 && rect.h == 0) {
+        rect.w = static_cast<float>(texture->width);
+        rect.h = static_cast<float>(texture->height);
+    }
+    return std::make_shared<GE::Sprite>(texture, rect);
 }
 
 } // namespace Support

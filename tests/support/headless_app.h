@@ -3,8 +3,14 @@
 #include "engine/core/app.h"
 
 #include <SDL_pixels.h>
+#include <SDL_rect.h>
 
 #include <memory>
+#include <string>
+
+namespace GE {
+class Sprite;
+}
 
 namespace Support {
 
@@ -15,10 +21,16 @@ public:
     explicit Headless_app(int width = 640, int height = 480, float scale = 1.0f);
 
     GE::Render_context* context() { return &app->render_context; }
+    SDL_Renderer* renderer() { return app->render_context.renderer; }
     void set_scale(float scale);
     // Clears the window to white and draws the tree with the window's corner as origin.
     void draw();
     SDL_Color pixel(int x, int y);
+
+    // Writes a PNG of one colour and makes a sprite of it through the texture cache, stretched
+    // to `rect` (a rectangle of 0 by 0 takes the image's size).
+    std::shared_ptr<GE::Sprite> sprite_of_png(const std::string& file, int width, int height,
+                                              SDL_Color colour, SDL_FRect rect = {});
 
     std::shared_ptr<GE::App> app;
 };

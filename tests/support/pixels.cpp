@@ -5,6 +5,7 @@
 #include <SDL_render.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace Support {
 
@@ -15,6 +16,23 @@ SDL_Color read_pixel(SDL_Renderer* renderer, int x, int y)
     if (SDL_RenderReadPixels(renderer, &one, SDL_PIXELFORMAT_RGBA32, rgba, 4) != 0)
         throw GE::SDL_runtime_error::from_sdl();
     return {rgba[0], rgba[1], rgba[2], rgba[3]};
+}
+
+testing::AssertionResult region_is(SDL_Renderer* renderer, SDL_Rect area, SDL_Color colour)
+{
+    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(area.w * area.h) * 4);
+    if (SDL_RenderReadPixels(renderer, &area, SDL_PIXELFORMAT_RGBA32, rgba.data(), area.w * 4) != 0)
+        throw GE::SDL_runtime_error::from_sdl();
+    for (int row = 0; row < area.h; ++row)
+        for (int column = 0; column < area.w; ++column) {
+            const auto* p = &rgba[static_cast<std::size_t>((row * area.w + column) * 4)];
+            const SDL_Color seen{p[0], p[1], p[2], p[3]};
+            if (!(seen == colour))
+                return testing::AssertionFailure()
+                       << "pixel (" << area.x + column << ", " << area.y + row << ") is " << seen
+                       << ", not " << colour;
+        }
+    return testing::AssertionSuccess();
 }
 
 } // namespace Support

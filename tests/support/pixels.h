@@ -1,6 +1,8 @@
 #pragma once
 
 #include <SDL_pixels.h>
+#include <SDL_rect.h>
+#include <gtest/gtest.h>
 
 #include <ostream>
 
@@ -11,8 +13,14 @@ namespace Support {
 // One pixel of the renderer's current target, read back from it.
 SDL_Color read_pixel(SDL_Renderer* renderer, int x, int y);
 
+// Whether every pixel of `area` has `colour`; names the first one that differs.
+testing::AssertionResult region_is(SDL_Renderer* renderer, SDL_Rect area, SDL_Color colour);
+
 inline constexpr SDL_Color black{0, 0, 0, 255};
 inline constexpr SDL_Color white{255, 255, 255, 255};
+inline constexpr SDL_Color red{255, 0, 0, 255};
+inline constexpr SDL_Color green{0, 255, 0, 255};
+inline constexpr SDL_Color blue{0, 0, 255, 255};
 
 } // namespace Support
 

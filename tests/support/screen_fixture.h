@@ -23,7 +23,7 @@ class Screen_fixture : public testing::Test {
 protected:
     void SetUp() override
     {
-        write_ogg("click.ogg", 0.5);
+        write_sound("click.ogg", 0.5);
         write_png("button.png", 20, 5, {90, 90, 90, 255});
         GE::register_sound("click", "click.ogg");
     }

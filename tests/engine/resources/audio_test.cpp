@@ -29,8 +29,8 @@ protected:
 
 TEST_F(Audio_test, music_starts_once_per_name_and_switches_at_once)
 {
-    Support::write_ogg("menu.ogg", 1.0);
-    Support::write_ogg("game.ogg", 1.0, 220.0);
+    Support::write_sound("menu.ogg", 1.0);
+    Support::write_sound("game.ogg", 1.0, 220.0);
     GE::register_sound("menu_music", "menu.ogg");
     GE::register_sound("game_music", "game.ogg");
 
@@ -52,7 +52,7 @@ TEST_F(Audio_test, music_starts_once_per_name_and_switches_at_once)
 
 TEST_F(Audio_test, a_failed_track_keeps_the_old_name_and_is_tried_again)
 {
-    Support::write_ogg("menu.ogg", 1.0);
+    Support::write_sound("menu.ogg", 1.0);
     GE::register_sound("menu_music", "menu.ogg");
     GE::register_sound("death_music", "death.ogg");
     GE::play_music("menu_music");
@@ -60,14 +60,14 @@ TEST_F(Audio_test, a_failed_track_keeps_the_old_name_and_is_tried_again)
     EXPECT_THROW(GE::play_music("death_music"), GE::SDL_runtime_error);
     EXPECT_EQ(GE::current_music, "menu_music");
 
-    Support::write_ogg("death.ogg", 1.0);
+    Support::write_sound("death.ogg", 1.0);
     GE::play_music("death_music");
     EXPECT_EQ(GE::current_music, "death_music");
 }
 
 TEST_F(Audio_test, an_effect_without_a_free_channel_is_skipped)
 {
-    Support::write_ogg("click.ogg", 2.0);
+    Support::write_sound("click.ogg", 2.0);
     GE::register_sound("click", "click.ogg");
     for (int i = 0; i < 8; ++i)
         GE::play_sound("click");

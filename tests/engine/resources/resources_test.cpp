@@ -99,7 +99,7 @@ TEST_F(Resources_test, fonts_are_keyed_by_file_and_size)
 
 TEST_F(Resources_test, sounds_and_music_are_cached_by_file_name)
 {
-    Support::write_ogg("tone.ogg", 0.2);
+    Support::write_sound("tone.ogg", 0.2);
     auto& chunk = resources.get_chunk("tone.ogg");
     auto& music = resources.get_music("tone.ogg");
     std::filesystem::remove("tone.ogg");
