@@ -13,17 +13,16 @@ namespace {
 
 constexpr const char* title = "Vossmere";
 
+// Runs the game; the teardown order is that of the locals: the application (its screens,
+// cached textures, renderer and window), then the model, then the libraries.
 int play()
 {
     SDL_SetHint("SDL_RENDER_SCALE_QUALITY", "best");
-    GE::init_sdl();
+    const GE::SDL_lifetime sdl;
     Game::Vossmere_model model;
-    {
-        auto app = std::make_shared<Game::Vossmere>(title, 0xFFFFFFFF, GE::window_settings, model);
-        app->render();
-        app->run();
-    }
-    GE::quit_sdl();
+    auto app = std::make_shared<Game::Vossmere>(title, 0xFFFFFFFF, GE::window_settings, model);
+    app->render();
+    app->run();
     return 0;
 }
 
@@ -45,6 +44,5 @@ int main(int, char*[])
     } catch (...) {
         report("an unknown error ended the game");
     }
-    GE::quit_sdl();
     return 1;
 }

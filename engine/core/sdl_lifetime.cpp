@@ -45,4 +45,16 @@ void quit_sdl() noexcept
     SDL_Quit();
 }
 
+SDL_lifetime::SDL_lifetime()
+{
+    try {
+        init_sdl();
+    } catch (...) {
+        quit_sdl();
+        throw;
+    }
+}
+
+SDL_lifetime::~SDL_lifetime() { quit_sdl(); }
+
 } // namespace GE

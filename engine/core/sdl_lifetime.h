@@ -10,4 +10,15 @@ void init_sdl();
 // call of the program, made after the application is gone.
 void quit_sdl() noexcept;
 
+// Keeps SDL and its libraries up for its own lifetime. Declared first in main, so that every
+// window, renderer, texture and font is gone before the libraries are shut down.
+class SDL_lifetime {
+public:
+    // Calls init_sdl; on failure shuts down what came up and rethrows.
+    SDL_lifetime();
+    ~SDL_lifetime();
+    SDL_lifetime(const SDL_lifetime&) = delete;
+    SDL_lifetime& operator=(const SDL_lifetime&) = delete;
+};
+
 } // namespace GE

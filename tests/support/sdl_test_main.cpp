@@ -4,14 +4,18 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 namespace {
 
 // SDL comes up once per test program, headless, and goes down after the last test.
 class Sdl_environment : public testing::Environment {
 public:
-    void SetUp() override { GE::init_sdl(); }
-    void TearDown() override { GE::quit_sdl(); }
+    void SetUp() override { sdl.emplace(); }
+    void TearDown() override { sdl.reset(); }
+
+private:
+    std::optional<GE::SDL_lifetime> sdl;
 };
 
 } // namespace
