@@ -4,6 +4,7 @@
 #include "engine/core/mouse_event.h"
 #include "engine/core/render_context.h"
 #include "engine/core/sdl_runtime_error.h"
+#include "engine/widgets/outline.h"
 #include "engine/widgets/sprite.h"
 
 #include <SDL_render.h>
@@ -91,11 +92,8 @@ void Checkbox::draw_vector_look(float origin_x, float origin_y)
     // The horizontal scale serves both directions so the border is equally thick all round.
     const float border = std::trunc(root_scale_x() * static_cast<float>(line_thickness));
     SDL_Renderer* sdl_renderer = renderer->renderer;
-    check_sdl(SDL_SetRenderDrawColor(sdl_renderer, color.r, color.g, color.b, color.a));
-    for (float i = 0; i < border; ++i) {
-        const SDL_FRect frame{left + i, top + i, box_width - 2 * i, box_height - 2 * i};
-        check_sdl(SDL_RenderDrawRectF(sdl_renderer, &frame));
-    }
+    set_draw_color(sdl_renderer, color);
+    draw_outline(sdl_renderer, {left, top, box_width, box_height}, border);
     if (!checked)
         return;
     const float inset = border + static_cast<float>(inner_gap);

@@ -6,6 +6,7 @@
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/resources.h"
 #include "engine/widgets/label.h"
+#include "engine/widgets/outline.h"
 #include "engine/widgets/sprite.h"
 
 #include <SDL_render.h>
@@ -223,12 +224,6 @@ void Drop_down_list::draw(float origin_x, float origin_y)
         draw_rows(box, border, origin_x, origin_y);
 }
 
-void Drop_down_list::set_draw_color(SDL_Color draw_color)
-{
-    check_sdl(SDL_SetRenderDrawColor(renderer->renderer, draw_color.r, draw_color.g, draw_color.b,
-                                     draw_color.a));
-}
-
 float Drop_down_list::border_pixels()
 {
     return std::round(root_scale_x() * static_cast<float>(line_thickness));
@@ -236,14 +231,8 @@ float Drop_down_list::border_pixels()
 
 void Drop_down_list::draw_border(SDL_FRect box, SDL_Color border_color)
 {
-    set_draw_color(border_color);
-    const int thickness = static_cast<int>(border_pixels());
-    // Each pass draws a one-pixel frame, one pixel further in.
-    for (int j = 0; j < thickness; ++j) {
-        const auto inset = static_cast<float>(j);
-        const SDL_FRect frame{box.x + inset, box.y + inset, box.w - 2 * inset, box.h - 2 * inset};
-        check_sdl(SDL_RenderDrawRectF(renderer->renderer, &frame));
-    }
+    set_draw_color(renderer->renderer, border_color);
+    draw_outline(renderer->renderer, box, border_pixels());
 }
 
 void Drop_down_list::draw_item(Label& label, float origin_x, float origin_y, float row_offset)
@@ -288,7 +277,7 @@ void Drop_down_list::draw_rows(SDL_FRect box, SDL_Color border_color, float orig
     for (int i = 0; i < count; ++i) {
         offset += step;
         const SDL_FRect row{box.x, box.y + offset, box.w, box.h};
-        set_draw_color(fill);
+        set_draw_color(renderer->renderer, fill);
         check_sdl(SDL_RenderFillRectF(renderer->renderer, &row));
         draw_border(row, border_color);
         if (const auto label = item(i == hovered_index ? look() : 0, i))

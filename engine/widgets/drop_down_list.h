@@ -79,7 +79,6 @@ private:
 
     // The border's thickness in pixels.
     float border_pixels();
-    void set_draw_color(SDL_Color draw_color);
     void draw_border(SDL_FRect box, SDL_Color border_color);
     // Scales the label to the window for one draw; item texts ignore the widget's alignment.
     void draw_item(Label& label, float origin_x, float origin_y, float row_offset);

@@ -2,6 +2,7 @@
 
 #include "engine/core/render_context.h"
 #include "engine/core/sdl_runtime_error.h"
+#include "engine/widgets/outline.h"
 
 #include <SDL_render.h>
 
@@ -34,9 +35,8 @@ void Line::draw(float origin_x, float origin_y)
     if (!visible)
         return;
     const SDL_FRect bar{aligned_x(origin_x), aligned_y(origin_y), width, height};
-    SDL_Renderer* sdl_renderer = renderer->renderer;
-    check_sdl(SDL_SetRenderDrawColor(sdl_renderer, color.r, color.g, color.b, color.a));
-    check_sdl(SDL_RenderFillRectF(sdl_renderer, &bar));
+    set_draw_color(renderer->renderer, color);
+    check_sdl(SDL_RenderFillRectF(renderer->renderer, &bar));
 }
 
 } // namespace GE

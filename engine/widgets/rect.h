@@ -27,9 +27,6 @@ public:
     SDL_Color color{0, 0, 0, 255};
     // In design units; the horizontal root scale turns it into whole one-pixel frames.
     std::int32_t thickness = 2;
-
-private:
-    void draw_outline(float left, float top);
 };
 
 } // namespace GE

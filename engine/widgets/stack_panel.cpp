@@ -22,15 +22,17 @@ void Stack_panel::add_child(std::shared_ptr<Render_object> child)
 
 float Stack_panel::next_position()
 {
+    const bool horizontal = orientation == Orientation::horizontal;
     // The horizontal scale serves both orientations: the root scales both axes alike.
     const float gap = static_cast<float>(offset) * root_scale_x() * scale_x;
-    float position = 0;
+    float pixels = 0;
     for (const auto& child : children) {
-        position +=
-            orientation == Orientation::horizontal ? child->get_width() : child->get_height();
-        position += gap;
+        pixels += horizontal ? child->get_width() : child->get_height();
+        pixels += gap;
     }
-    return position;
+    // The children measure in pixels, which a scaled root has already scaled; positions are
+    // stored in design units, so scaling them again would place the child too near or too far.
+    return pixels / (horizontal ? root_scale_x() : root_scale_y());
 }
 
 } // namespace GE
