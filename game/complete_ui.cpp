@@ -1,10 +1,10 @@
 #include "game/complete_ui.h"
 
-#include "engine/core/event_names.h"
 #include "engine/core/game_model.h"
-#include "engine/resources/audio.h"
 #include "engine/widgets/button.h"
 #include "game/for_each_button.h"
+
+#include <string>
 
 namespace Game {
 
@@ -24,12 +24,9 @@ Complete_ui::Complete_ui(GE::Render_context* renderer, GE::App_window* window,
         if (button->id == button_id)
             exit_to_main_menu_button = button;
     });
-    require_button(exit_to_main_menu_button, file_name, button_id)
-        .add_event_listener(GE::mouse_button_up_event, [this](GE::Event& click) {
-            GE::play_sound("click");
-            this->model->dispatch_event("exit_to_main_menu");
-            click.propagating = false;
-        });
+    on_click(
+        require_button(exit_to_main_menu_button, file_name, button_id), "click",
+        [model] { model->dispatch_event("exit_to_main_menu"); }, true);
 }
 
 } // namespace Game

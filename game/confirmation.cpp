@@ -1,8 +1,6 @@
 #include "game/confirmation.h"
 
-#include "engine/core/event_names.h"
 #include "engine/core/game_model.h"
-#include "engine/resources/audio.h"
 #include "engine/widgets/button.h"
 #include "game/for_each_button.h"
 
@@ -20,18 +18,14 @@ Confirmation::Confirmation(GE::Render_context* renderer, GE::App_window* window,
         if (button->id == "no")
             no_button = button;
     });
-    answer_with(require_button(yes_button, file, "yes"), confirmation_name + "_hit_yes");
-    answer_with(require_button(no_button, file, "no"), confirmation_name + "_hit_no");
-}
-
-void Confirmation::answer_with(GE::Button& button, const std::string& event_name)
-{
-    button.add_event_listener(GE::mouse_button_up_event, [this, event_name](GE::Event& click) {
-        GE::play_sound("click");
-        model->dispatch_event(event_name);
-        // The answer changes the screens; nothing else may react to this click.
-        click.propagating = false;
-    });
+    // An answer changes the screens, so nothing else may react to its click.
+    const auto answer = [model](const std::string& event) {
+        return [model, event] { model->dispatch_event(event); };
+    };
+    on_click(require_button(yes_button, file, "yes"), "click",
+             answer(confirmation_name + "_hit_yes"), true);
+    on_click(require_button(no_button, file, "no"), "click", answer(confirmation_name + "_hit_no"),
+             true);
 }
 
 } // namespace Game

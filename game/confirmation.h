@@ -24,9 +24,6 @@ public:
     GE::Game_model* model;            // not owned; outlives every screen
     GE::Button* yes_button = nullptr; // owned by the tree
     GE::Button* no_button = nullptr;  // owned by the tree
-
-private:
-    void answer_with(GE::Button& button, const std::string& event_name);
 };
 
 } // namespace Game

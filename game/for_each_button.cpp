@@ -1,8 +1,13 @@
 #include "game/for_each_button.h"
 
+#include "engine/core/event.h"
+#include "engine/core/event_names.h"
 #include "engine/core/ge_runtime_error.h"
 #include "engine/core/render_object_container.h"
+#include "engine/resources/audio.h"
 #include "engine/widgets/button.h"
+
+#include <utility>
 
 namespace Game {
 
@@ -22,6 +27,21 @@ GE::Button& require_button(GE::Button* button, const std::string& file, const st
     if (button == nullptr)
         throw GE::GE_runtime_error(file + " has no button with id \"" + id + "\"");
     return *button;
+}
+
+void on_click(GE::Button& button, const std::string& sound, std::function<void()> action,
+              bool stops_click)
+{
+    auto handler = [sound, action = std::move(action), stops_click](GE::Event& click) {
+        // Read first: the action may destroy this handler along with its screen. The click
+        // belongs to its dispatcher, so it is still there afterwards.
+        const bool stop = stops_click;
+        GE::play_sound(sound);
+        action();
+        if (stop)
+            click.propagating = false;
+    };
+    button.add_event_listener(GE::mouse_button_up_event, std::move(handler));
 }
 
 } // namespace Game

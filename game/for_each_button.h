@@ -19,4 +19,10 @@ void for_each_button(GE::Render_object_container& container,
 // the screen's file has none.
 GE::Button& require_button(GE::Button* button, const std::string& file, const std::string& id);
 
+// When a mouse button is released over `button`: plays `sound`, runs `action`, then keeps the
+// click from every other object when `stops_click` is set. The action may destroy the screen
+// that holds the button.
+void on_click(GE::Button& button, const std::string& sound, std::function<void()> action,
+              bool stops_click);
+
 } // namespace Game

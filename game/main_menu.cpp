@@ -1,8 +1,6 @@
 #include "game/main_menu.h"
 
-#include "engine/core/event_names.h"
 #include "engine/core/game_model.h"
-#include "engine/resources/audio.h"
 #include "engine/widgets/button.h"
 #include "game/for_each_button.h"
 
@@ -20,21 +18,15 @@ Main_menu::Main_menu(GE::Render_context* renderer, GE::App_window* window, GE::G
         if (button->id == "exit")
             exit_button = button;
     });
-    require_button(play_button, file_name, "play")
-        .add_event_listener(GE::mouse_button_up_event, [this](GE::Event&) {
-            GE::play_sound("click");
-            this->model->set_screen("play");
-        });
-    require_button(settings_button, file_name, "settings")
-        .add_event_listener(GE::mouse_button_up_event, [this](GE::Event&) {
-            GE::play_sound("click");
-            this->model->set_screen("settings_menu");
-        });
-    require_button(exit_button, file_name, "exit")
-        .add_event_listener(GE::mouse_button_up_event, [this](GE::Event&) {
-            GE::play_sound("click");
-            this->model->dispatch_event("exit_game");
-        });
+    on_click(
+        require_button(play_button, file_name, "play"), "click",
+        [model] { model->set_screen("play"); }, false);
+    on_click(
+        require_button(settings_button, file_name, "settings"), "click",
+        [model] { model->set_screen("settings_menu"); }, false);
+    on_click(
+        require_button(exit_button, file_name, "exit"), "click",
+        [model] { model->dispatch_event("exit_game"); }, false);
 }
 
 } // namespace Game
