@@ -5,6 +5,7 @@ cd "$(dirname "$0")/.."
 
 unformatted=()
 while IFS= read -r file; do
+  [ -f "$file" ] || continue
   clang-format --dry-run --Werror "$file" >/dev/null 2>&1 || unformatted+=("$file")
 done < <(git ls-files -- '*.h' '*.cpp')
 

@@ -4,34 +4,30 @@
 
 #include <SDL_render.h>
 
-#include <cstdint>
-#include <vector>
-
 namespace Support {
+
+std::vector<SDL_Color> read_pixels(SDL_Renderer* renderer, SDL_Rect area)
+{
+    // SDL_Color is four bytes in RGBA order, the layout of SDL_PIXELFORMAT_RGBA32 in memory.
+    std::vector<SDL_Color> pixels(static_cast<std::size_t>(area.w * area.h));
+    if (SDL_RenderReadPixels(renderer, &area, SDL_PIXELFORMAT_RGBA32, pixels.data(), area.w * 4))
+        throw GE::SDL_runtime_error::from_sdl();
+    return pixels;
+}
 
 SDL_Color read_pixel(SDL_Renderer* renderer, int x, int y)
 {
-    const SDL_Rect one{x, y, 1, 1};
-    std::uint8_t rgba[4] = {};
-    if (SDL_RenderReadPixels(renderer, &one, SDL_PIXELFORMAT_RGBA32, rgba, 4) != 0)
-        throw GE::SDL_runtime_error::from_sdl();
-    return {rgba[0], rgba[1], rgba[2], rgba[3]};
+    return read_pixels(renderer, {x, y, 1, 1})[0];
 }
 
 testing::AssertionResult region_is(SDL_Renderer* renderer, SDL_Rect area, SDL_Color colour)
 {
-    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(area.w * area.h) * 4);
-    if (SDL_RenderReadPixels(renderer, &area, SDL_PIXELFORMAT_RGBA32, rgba.data(), area.w * 4) != 0)
-        throw GE::SDL_runtime_error::from_sdl();
-    for (int row = 0; row < area.h; ++row)
-        for (int column = 0; column < area.w; ++column) {
-            const auto* p = &rgba[static_cast<std::size_t>((row * area.w + column) * 4)];
-            const SDL_Color seen{p[0], p[1], p[2], p[3]};
-            if (!(seen == colour))
-                return testing::AssertionFailure()
-                       << "pixel (" << area.x + column << ", " << area.y + row << ") is " << seen
-                       << ", not " << colour;
-        }
+    const auto pixels = read_pixels(renderer, area);
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        if (!(pixels[i] == colour))
+            return testing::AssertionFailure() << "pixel (" << area.x + static_cast<int>(i) % area.w
+                                               << ", " << area.y + static_cast<int>(i) / area.w
+                                               << ") is " << pixels[i] << ", not " << colour;
     return testing::AssertionSuccess();
 }
 

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <vector>
 
 struct SDL_Renderer;
 
 namespace Support {
 
-// One pixel of the renderer's current target, read back from it.
+// The pixels of `area` of the renderer's current target, row by row.
+std::vector<SDL_Color> read_pixels(SDL_Renderer* renderer, SDL_Rect area);
 SDL_Color read_pixel(SDL_Renderer* renderer, int x, int y);
 
 // Whether every pixel of `area` has `colour`; names the first one that differs.

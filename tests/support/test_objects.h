@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/core/event_target.h"
 #include "engine/core/render_context.h"
 #include "engine/core/render_object.h"
 #include "engine/core/render_object_container.h"
@@ -11,26 +12,11 @@
 
 namespace Support {
 
-// A leaf that records where it was drawn and writes its id to a shared log.
+// A leaf that draws nothing.
 class Box : public GE::Render_object {
 public:
-    Box(float x, float y, float width, float height, std::string id = {},
-        std::vector<std::string>* log = nullptr)
-        : GE::Render_object(x, y, width, height, std::move(id)), log(log)
-    {
-    }
-
-    void draw(float origin_x, float origin_y) override
-    {
-        drawn_at_x = aligned_x(origin_x);
-        drawn_at_y = aligned_y(origin_y);
-        if (log != nullptr)
-            log->push_back(id);
-    }
-
-    std::vector<std::string>* log;
-    float drawn_at_x = -1;
-    float drawn_at_y = -1;
+    using GE::Render_object::Render_object;
+    void draw(float, float) override {}
 };
 
 // A leaf that fills its rectangle with one colour.
@@ -41,7 +27,6 @@ public:
         : GE::Render_object(x, y, width, height), context(&context), colour(colour)
     {
     }
-
     void draw(float origin_x, float origin_y) override
     {
         context->fill_rect({aligned_x(origin_x), aligned_y(origin_y), get_width(), get_height()},
@@ -75,11 +60,14 @@ public:
     float pixel_height;
 };
 
-// Records the event's name under `tag` into `log` whenever it reaches `target`.
-inline void record(GE::Render_object& target, const std::string& name, std::string tag,
-                   std::vector<std::string>& log)
+// Records `tag` into `log` whenever an event named `name` reaches `target`. Answers a copy of the
+// listener: every listener made here has one callable type, so it removes them all.
+inline GE::Event_listener record(GE::Event_target& target, const std::string& name, std::string tag,
+                                 std::vector<std::string>& log)
 {
-    target.add_event_listener(name, [&log, tag](GE::Event&) { log.push_back(tag); });
+    GE::Event_listener listener = [&log, tag](GE::Event&) { log.push_back(tag); };
+    target.add_event_listener(name, listener);
+    return listener;
 }
 
 } // namespace Support

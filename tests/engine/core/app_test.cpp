@@ -1,89 +1,88 @@
 #include "engine/core/app.h"
 #include "engine/core/resolution.h"
-#include "engine/core/sdl_runtime_error.h"
-#include "engine/core/window_settings.h"
+#include "tests/support/events.h"
+#include "tests/support/fixtures.h"
 #include "tests/support/pixels.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <stdexcept>
+#include <tuple>
+#include <vector>
 
 namespace {
 
-GE::Window_settings settings_of(const char* resolution)
+TEST(Resolution, parses_width_by_height_or_one_side_of_a_square)
 {
-    GE::Window_settings settings;
-    settings.resolution = std::make_unique<GE::Resolution>(resolution);
-    return settings;
+    const GE::Resolution usual("1024x768"), square("800");
+    EXPECT_EQ(std::tuple(usual.width, usual.height, square.width, square.height),
+              std::tuple(1024, 768, 800, 800));
+    EXPECT_ANY_THROW(GE::Resolution("x768"));
 }
 
-void push(Uint32 type)
-{
-    SDL_Event event{};
-    event.type = type;
-    ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
-}
-
-TEST(Resolution, parses_width_and_height_from_text)
-{
-    const GE::Resolution usual("1024x768");
-    EXPECT_EQ(usual.text, "1024x768");
-    EXPECT_EQ(usual.width, 1024);
-    EXPECT_EQ(usual.height, 768);
-    const GE::Resolution square("800");
-    EXPECT_EQ(square.width, 800);
-    EXPECT_EQ(square.height, 800);
-    EXPECT_THROW(GE::Resolution("x768"), std::invalid_argument);
-    EXPECT_THROW(GE::Resolution("1024x"), std::invalid_argument);
-    EXPECT_THROW(GE::Resolution("99999999999x768"), std::out_of_range);
-    EXPECT_EQ(GE::window_settings.resolution->text, "1024x768");
-    EXPECT_FALSE(GE::window_settings.fullscreen);
-}
-
-TEST(App, a_plain_app_ends_on_its_first_event_that_is_not_quit)
-{
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    auto app = std::make_shared<GE::App>("test", 0xFFFFFFFF, settings_of("320x240"));
-    EXPECT_FLOAT_EQ(app->get_width(), 320.0f); // the window's width before any frame
-    push(SDL_KEYDOWN);
-    app->run();
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-}
-
-TEST(App, a_renderer_that_cannot_be_created_is_reported_at_once)
-{
-    SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, "no_such_driver", SDL_HINT_OVERRIDE);
-    try {
-        GE::App app("test", 0xFFFFFFFF, settings_of("320x240"));
-        ADD_FAILURE() << "the app was built without a renderer";
-    } catch (const GE::SDL_runtime_error& error) {
-        EXPECT_STREQ(error.what(), SDL_GetError());
-        EXPECT_STRNE(error.what(), "");
+// Counts frames and quits at `quit_at_frame`; asks for a frame on mouse input, refuses the rest.
+struct Counting_app : GE::App {
+    Counting_app() : GE::App("test", 0xFFFFFFFF, Support::settings_of("64x48")) {}
+    bool handle_sdl_event(const SDL_Event& event) override
+    {
+        const bool mouse = event.type >= SDL_MOUSEMOTION && event.type <= SDL_MOUSEBUTTONUP;
+        if (mouse)
+            request_frame();
+        return mouse || GE::App::handle_sdl_event(event);
     }
-    SDL_ResetHint(SDL_HINT_RENDER_DRIVER);
+    void render() override
+    {
+        if (++frames == quit_at_frame)
+            Support::push_sdl_event(SDL_QUIT);
+    }
+
+    int frames = 0, quit_at_frame = 0;
+};
+
+// Queues `events` and runs the loop, failing one that a watchdog must end after two seconds.
+void run(Counting_app& app, const std::vector<Uint32>& events)
+{
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT); // such as the new window's own
+    for (const Uint32 type : events)
+        Support::push_sdl_event(type);
+    const auto stop = [](Uint32, void*) -> Uint32 { return Support::push_sdl_event(SDL_QUIT), 0; };
+    const SDL_TimerID watchdog = SDL_AddTimer(2000, stop, nullptr);
+    const Uint64 start = SDL_GetTicks64();
+    app.run();
+    EXPECT_LT(SDL_GetTicks64() - start, 2000u) << "the loop did not end on its own";
+    SDL_RemoveTimer(watchdog);
 }
 
-TEST(Render_context, clears_fills_and_paints_scanlines)
+TEST(App, draws_one_frame_for_a_pass_that_asked_for_one_and_then_none_unasked)
 {
-    GE::App app("test", 0xFF0000FF, settings_of("64x48"));
-    auto& context = app.render_context;
-    context.clear_frame();
-    EXPECT_EQ(Support::read_pixel(context.renderer, 5, 5), (SDL_Color{255, 0, 0, 255}));
+    Counting_app app;
+    run(app, {SDL_KEYDOWN});
+    EXPECT_EQ(app.frames, 0) << "a key press alone ends the loop undrawn";
+    run(app, {SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_KEYDOWN});
+    EXPECT_EQ(app.frames, 1) << "one frame for the pass, kept through the key press after it";
+    run(app, {SDL_KEYDOWN});
+    EXPECT_EQ(app.frames, 1) << "the frame reset the request";
+}
 
-    // Red in the lowest byte, then green, blue, alpha.
-    context.fill_rect({10, 10, 4, 4}, 0xFF00FF00);
-    EXPECT_EQ(Support::read_pixel(context.renderer, 11, 11), (SDL_Color{0, 255, 0, 255}));
-    EXPECT_EQ(Support::read_pixel(context.renderer, 14, 11), (SDL_Color{255, 0, 0, 255}));
+TEST(App, redrawing_each_pass_keeps_the_loop_turning_without_events)
+{
+    Counting_app app;
+    app.redraw_each_pass = true;
+    app.quit_at_frame = 3;
+    run(app, {});
+    EXPECT_EQ(app.frames, 4) << "three frames with nothing queued, then the quitting pass";
+    run(app, {SDL_MOUSEBUTTONUP, SDL_QUIT});
+    EXPECT_EQ(app.frames, 5) << "a pass with a mouse event draws once, not twice";
+}
 
-    context.scanlines = true;
-    context.clear_frame();
-    for (int y : {0, 1, 7, 8, 42, 43})
-        EXPECT_EQ(Support::read_pixel(context.renderer, 30, y), (SDL_Color{20, 20, 20, 255}))
-            << "y " << y;
-    for (int y : {2, 6, 9, 41, 44})
-        EXPECT_EQ(Support::read_pixel(context.renderer, 30, y), (SDL_Color{255, 0, 0, 255}))
+TEST(Render_context, clears_to_its_colour_with_a_2_pixel_scanline_every_7_rows)
+{
+    GE::App app("test", 0xFF0000FF, Support::settings_of("64x48"));
+    app.render_context.scanlines = true;
+    app.render_context.clear_frame();
+    for (int y = 0; y < 48; ++y)
+        EXPECT_TRUE(Support::region_is(app.render_context.renderer, {0, y, 64, 1},
+                                       y % 7 < 2 ? SDL_Color{20, 20, 20, 255} : Support::red))
             << "y " << y;
 }
 

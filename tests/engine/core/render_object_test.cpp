@@ -1,115 +1,132 @@
-#include "engine/core/render_object.h"
+#include "engine/core/event_names.h"
 #include "engine/core/render_object_container.h"
+#include "tests/support/events.h"
+#include "tests/support/headless_app.h"
+#include "tests/support/pixels.h"
 #include "tests/support/test_objects.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <array>
+#include <tuple>
 
 namespace {
 
-using Support::Box;
+using Container = GE::Render_object_container;
+using Strings = std::vector<std::string>;
+using H = GE::Horizontal_align;
+using V = GE::Vertical_align;
 
-TEST(Render_object, scales_fields_by_the_root_and_its_own_scale)
+TEST(Render_object, places_its_screen_rect_by_root_scale_alignment_and_truncation)
 {
-    auto root = Support::make_root(0.5f);
-    auto box = std::make_shared<Box>(100, 40, 200, 60);
-    box->scale_x = 2.0f;
-    EXPECT_FLOAT_EQ(box->root_scale_x(), 1.0f); // no parent yet, so no root
-    root->add_child(box);
-    EXPECT_EQ(box->get_root(), root);
-    EXPECT_EQ(root->get_root(), nullptr);
-    EXPECT_FLOAT_EQ(box->get_x(), 100.0f);
-    EXPECT_FLOAT_EQ(box->get_y(), 20.0f);
-    EXPECT_FLOAT_EQ(box->get_width(), 200.0f);
-    EXPECT_FLOAT_EQ(box->get_height(), 30.0f);
-}
-
-TEST(Render_object, normalized_positions_are_fractions_of_the_roots_pixel_size)
-{
+    // A box's fields and rectangle in a 200 by 150 pixel panel at (50, 10) of a 1024 by 768 root.
+    const std::tuple<float, float, float, float, float, H, V, bool, std::array<float, 4>> boxes[] =
+        {{21.4f, -41, 40.9f, 20, 1, H::left, V::top, false, {60, 0, 20, 5}},
+         {100, 40, 200, 60, 2, H::right, V::top, false, {150, 20, 100, 15}},
+         {0, 0, 100, 50, 1, H::right, V::bottom, false, {200, 147, 50, 12}},
+         {10, 0, 100, 50, 1, H::center, V::center, false, {130, 78, 50, 12}},
+         {0.25f, 0.5f, 10, 10, 1, H::left, V::top, true, {306, 394, 5, 2}},
+         {0, 0, 100, 0, 1, H::left, V::top, false, {50, 10, 50, 0}}};
     auto root = std::make_shared<Support::Fixed_root>(1024.0f, 768.0f);
-    root->scale_x = root->scale_y = 0.5f;
-    auto panel = std::make_shared<GE::Render_object_container>(100.0f, 100.0f, 0.0f, 0.0f);
-    auto box = std::make_shared<Box>(0.25f, 0.5f, 10, 10);
-    box->normalized_x = true;
-    box->normalized_y = true;
+    auto panel = std::make_shared<Support::Fixed_root>(200.0f, 150.0f);
+    root->scale_x = 0.5f;
+    root->scale_y = 0.25f;
+    panel->x = 100;
+    panel->y = 40;
     root->add_child(panel);
-    panel->add_child(box);
-    EXPECT_FLOAT_EQ(box->get_x(), 256.0f);
-    EXPECT_FLOAT_EQ(box->get_y(), 384.0f);
-    EXPECT_EQ(box->get_screen_rect().x, 50.0f + 256.0f);
-
-    auto orphan = std::make_shared<Box>(0.5f, 0.5f, 10, 10);
-    orphan->normalized_x = true;
-    EXPECT_FLOAT_EQ(orphan->get_x(), 0.0f);
+    for (const auto& [x, y, width, height, scale, horizontal, vertical, normalized, rect] : boxes) {
+        auto box = std::make_shared<Support::Box>(x, y, width, height);
+        box->scale_x = scale;
+        box->horizontal_align = horizontal;
+        box->vertical_align = vertical;
+        box->normalized_x = box->normalized_y = normalized;
+        panel->add_child(box);
+        const GE::Screen_rect seen = box->get_screen_rect();
+        EXPECT_EQ((std::array{seen.x, seen.y, seen.w, seen.h}), rect) << x << ", " << y;
+        // Near edges are in, far ones out; nothing is in an empty rectangle or a 0-sized container.
+        const auto [left, top, w, h] = rect;
+        EXPECT_EQ(box->hit_test(left, top) && box->hit_test(left + w - 0.5f, top + h - 0.5f),
+                  h > 0);
+        EXPECT_FALSE(box->hit_test(left + w, top) || box->hit_test(left, top + h) ||
+                     box->hit_test(left - 0.5f, top) || panel->hit_test(left, top));
+    }
 }
 
-TEST(Render_object, aligns_inside_its_parent)
+TEST(Render_object_container, spans_its_children_and_draws_them_by_layer_from_its_aligned_place)
+{
+    Support::Headless_app window(640, 480, 0.5f);
+    const auto square = [&](float x, std::uint32_t colour, int layer) {
+        auto box = std::make_shared<Support::Filled_box>(*window.context(), x, 0, 40, 40, colour);
+        box->layer = layer;
+        return box;
+    };
+    // Red is added first but drawn on top; blue, added after green on the same layer, covers it.
+    // Black is removed, every entry of it, and the hidden container draws nothing.
+    auto panel = std::make_shared<Container>(100.0f, 40.0f, 0.0f, 0.0f);
+    EXPECT_EQ(std::pair(panel->get_width(), panel->get_height()), std::pair(0.0f, 0.0f));
+    const auto black = square(20, 0xFF000000, 1);
+    for (const auto& child : {square(20, 0xFF0000FF, 0), black, square(40, 0xFF00FF00, -1), black,
+                              square(60, 0xFFFF0000, -1)})
+        panel->add_child(child);
+    panel->remove_child(black);
+    auto hidden = std::make_shared<Container>(100.0f, 40.0f, 0.0f, 0.0f);
+    hidden->add_child(black);
+    hidden->visible = false;
+    window.app->add_child(panel);
+    window.app->add_child(hidden);
+    EXPECT_EQ(std::pair(panel->get_width(), panel->get_height()), std::pair(40.0f, 20.0f));
+    window.context()->clear_frame();
+    window.app->draw(240, 0);
+    // The squares start at 240 + (100 + 20) / 2 = 300 across and 40 / 2 = 20 down.
+    const std::pair<SDL_Rect, SDL_Color> areas[] = {
+        {{300, 20, 20, 20}, Support::red},  {{320, 20, 20, 20}, Support::blue},
+        {{299, 19, 42, 1}, Support::white}, {{299, 40, 42, 1}, Support::white},
+        {{299, 20, 1, 20}, Support::white}, {{340, 20, 1, 20}, Support::white}};
+    for (const auto& [area, colour] : areas)
+        EXPECT_TRUE(Support::region_is(window.renderer(), area, colour));
+}
+
+TEST(Render_object_container, delivers_to_itself_then_to_its_children_topmost_first_until_stopped)
 {
     auto root = Support::make_root();
-    auto panel = std::make_shared<GE::Render_object_container>(0.0f, 0.0f, 0.0f, 0.0f);
+    Strings log;
+    const auto add = [&](Container& parent, float x, float size, const std::string& id) {
+        auto box = std::make_shared<Support::Box>(x, 0, size, size, id);
+        for (const std::string& name :
+             {GE::mouse_over_event, GE::mouse_out_event, GE::mouse_motion_event,
+              GE::mouse_down_event, GE::mouse_button_up_event, std::string("go")})
+            Support::record(*box, name, id + " " + name, log);
+        parent.add_child(box);
+        return box;
+    };
+    auto first = add(*root, 0, 100, "first");
+    first->layer = 1; // on top once drawn
+    auto panel = std::make_shared<Container>();
     root->add_child(panel);
-    panel->add_child(std::make_shared<Box>(0, 0, 400, 300)); // gives the panel its extent
-    auto right = std::make_shared<Box>(0, 0, 100, 50);
-    right->horizontal_align = GE::Horizontal_align::right;
-    right->vertical_align = GE::Vertical_align::bottom;
-    auto centered = std::make_shared<Box>(10, 0, 100, 50);
-    centered->horizontal_align = GE::Horizontal_align::center;
-    centered->vertical_align = GE::Vertical_align::center;
-    panel->add_child(right);
-    panel->add_child(centered);
-
-    EXPECT_FLOAT_EQ(right->aligned_x(0) + right->get_width(), 400.0f);
-    EXPECT_FLOAT_EQ(right->aligned_y(0) + right->get_height(), 300.0f);
-    EXPECT_FLOAT_EQ(centered->aligned_x(0), 200.0f - 50.0f + 10.0f);
-    EXPECT_FLOAT_EQ(centered->aligned_y(7), 7.0f + 150.0f - 25.0f);
-}
-
-TEST(Render_object, screen_rect_truncates_toward_zero_and_hit_test_excludes_far_edges)
-{
-    auto root = Support::make_root(0.5f);
-    auto box = std::make_shared<Box>(21.4f, -1.0f, 40.9f, 20.0f);
-    root->add_child(box);
-    // x = 10.7 -> 10, y = -0.5 -> 0, width 20.45 -> 20.
-    const GE::Screen_rect rect = box->get_screen_rect();
-    EXPECT_EQ(rect.x, 10.0f);
-    EXPECT_EQ(rect.y, 0.0f);
-    EXPECT_EQ(rect.w, 20.0f);
-    EXPECT_EQ(rect.h, 10.0f);
-
-    EXPECT_TRUE(box->hit_test(10, 0));
-    EXPECT_TRUE(box->hit_test(29.9f, 9.9f));
-    EXPECT_FALSE(box->hit_test(30, 5));
-    EXPECT_FALSE(box->hit_test(15, 10));
-    EXPECT_FALSE(box->hit_test(9.9f, 5));
-}
-
-TEST(Render_object, screen_rect_folds_every_ancestors_alignment)
-{
-    auto root = Support::make_root();
-    auto outer = std::make_shared<GE::Render_object_container>(100.0f, 50.0f, 0.0f, 0.0f);
-    auto inner = std::make_shared<GE::Render_object_container>(10.0f, 5.0f, 0.0f, 0.0f);
-    auto box = std::make_shared<Box>(1, 2, 30, 40);
-    root->add_child(outer);
-    outer->add_child(inner);
-    inner->add_child(box);
-    const GE::Screen_rect rect = box->get_screen_rect();
-    EXPECT_EQ(rect.x, 111.0f);
-    EXPECT_EQ(rect.y, 57.0f);
-}
-
-TEST(Render_object, zero_sized_objects_are_never_hit)
-{
-    auto root = Support::make_root();
-    auto flat = std::make_shared<Box>(0, 0, 100, 0);
-    auto panel = std::make_shared<GE::Render_object_container>(0.0f, 0.0f, 0.0f, 0.0f);
-    panel->add_child(std::make_shared<Box>(0, 0, 100, 100));
-    root->add_child(flat);
-    root->add_child(panel);
-    EXPECT_FALSE(flat->hit_test(0, 0));
-    // A container's own fields decide, whatever its children cover.
-    EXPECT_FALSE(panel->hit_test(50, 50));
-    EXPECT_FLOAT_EQ(panel->get_width(), 100.0f);
+    auto second = add(*panel, 100, 100, "second");
+    auto lid = add(*root, 0, 60, "lid");
+    lid->add_event_listener(GE::mouse_over_event, [](GE::Event& e) { e.propagating = false; });
+    Support::record(*root, "go", "root", log);
+    Support::record(*panel, "go", "panel", log);
+    root->dispatch_event("go");
+    for (const float x : {75.0f, 80.0f, 25.0f, 150.0f})
+        Support::send_mouse(*root, GE::mouse_motion_event, x, 50);
+    Support::send_mouse(*root, GE::mouse_down_event, 150, 50);
+    first->add_event_listener(GE::mouse_down_event, [&](GE::Event&) { // drops the whole tree
+        root->clear_children();
+        first.reset();
+        panel.reset();
+    });
+    root->draw(0, 0);
+    Support::send_mouse(*root, GE::mouse_down_event, 25, 50);
+    second->normalized_x = true;
+    EXPECT_EQ(second->get_x(), 0.0f); // no parent left, so no root to take a fraction of
+    // The lid stops the motion entering it; the sibling visited first gets its "over" first.
+    EXPECT_EQ(
+        log, (Strings{"root", "lid go", "panel", "second go", "first go", "first mouse_over",
+                      "first mouse_motion", "first mouse_motion", "lid mouse_over", "lid mouse_out",
+                      "second mouse_over", "second mouse_motion", "first mouse_out",
+                      "second mouse_down", "first mouse_down", "lid mouse_down"}));
 }
 
 } // namespace

@@ -1,35 +1,30 @@
 #include "engine/core/sdl_runtime_error.h"
-#include "engine/resources/chunk.h"
-#include "engine/resources/font.h"
-#include "engine/resources/music.h"
+#include "engine/resources/audio.h"
 #include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
-#include "engine/widgets/label.h"
-#include "engine/widgets/sprite.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/headless_app.h"
 #include "tests/support/pixels.h"
 
 #include <SDL_error.h>
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
+#include <functional>
 
 namespace {
 
-constexpr SDL_Color red{255, 0, 0, 255};
-
 class Resources_test : public testing::Test {
 protected:
-    void SetUp() override { clear(); }
-    void TearDown() override { clear(); }
-    static void clear()
+    void SetUp() override
     {
-        auto& resources = GE::Resources::instance();
-        resources.clear_textures();
+        Mix_HaltChannel(-1);
+        Mix_HaltMusic();
         resources.clear_fonts();
         resources.clear_audio();
+        GE::audio_files.clear();
+        GE::current_music.clear();
     }
 
     GE::Resources& resources = GE::Resources::instance();
@@ -37,99 +32,65 @@ protected:
     Support::Headless_app window;
 };
 
-// Expects `load` to throw SDL's own error text and to leave `cache` without an entry.
-template <typename Load, typename Cache>
-void expect_sdl_failure(Load load, const Cache& cache)
+TEST_F(Resources_test, a_missing_file_throws_sdls_text_and_leaves_no_entry)
 {
-    try {
-        load();
-        ADD_FAILURE() << "loading a missing file succeeded";
-    } catch (const GE::SDL_runtime_error& error) {
-        EXPECT_STREQ(error.what(), SDL_GetError());
-        EXPECT_STRNE(error.what(), "");
+    for (const std::function<void()>& load : std::initializer_list<std::function<void()>>{
+             [&] { resources.get_texture(window.context(), "a.png"); },
+             [&] { resources.get_font("a.ttf", 20); }, [&] { resources.get_chunk("a.ogg"); },
+             [&] { resources.get_music("a.ogg"); }}) {
+        try {
+            load();
+            ADD_FAILURE() << "a missing file was loaded";
+        } catch (const GE::SDL_runtime_error& error) {
+            EXPECT_STREQ(error.what(), SDL_GetError());
+        }
     }
-    EXPECT_TRUE(cache.empty());
+    EXPECT_TRUE(resources.textures.empty() && resources.fonts.empty() && resources.chunks.empty() &&
+                resources.music.empty());
 }
 
-TEST_F(Resources_test, an_image_is_decoded_once_per_file_name)
+TEST_F(Resources_test, a_file_is_loaded_once_per_name_as_given_and_font_size)
 {
-    Support::write_png("a.png", 30, 20, red);
-    auto& first = resources.get_texture(window.context(), "a.png");
-    EXPECT_EQ(first->width, 30);
-    EXPECT_EQ(first->height, 20);
-    EXPECT_EQ(first->renderer, window.context()->renderer);
-
-    // The file is gone, so a second load would fail: the cache must answer on its own.
-    std::filesystem::remove("a.png");
-    auto& second = resources.get_texture(window.context(), "a.png");
-    EXPECT_EQ(&first, &second);
-
-    // Another name for the same file is another key and another decode.
-    Support::write_png("a.png", 30, 20, red);
-    auto& dotted = resources.get_texture(window.context(), "./a.png");
-    EXPECT_NE(dotted, first);
-    EXPECT_EQ(resources.textures.size(), 2u);
-
-    // A second renderer gets the cached texture, still bound to the first.
-    Support::Headless_app other;
-    EXPECT_EQ(resources.get_texture(other.context(), "a.png")->renderer,
-              window.context()->renderer);
+    Support::write_png("a.png", 30, 20, Support::red);
+    const auto& texture = resources.get_texture(window.context(), "a.png");
+    EXPECT_EQ(std::tuple(texture->width, texture->height, texture->renderer),
+              std::tuple(30, 20, window.renderer()));
+    EXPECT_NE(resources.get_texture(window.context(), "./a.png"), texture);
+    std::filesystem::remove("a.png"); // only the cache can answer now
+    EXPECT_EQ(&resources.get_texture(window.context(), "a.png"), &texture);
+    EXPECT_NE(resources.get_font(Support::font_file, 24),
+              resources.get_font(Support::font_file, 20));
 }
 
-TEST_F(Resources_test, a_failed_load_leaves_no_entry_and_is_tried_again)
+TEST_F(Resources_test, music_starts_once_per_name_and_a_failed_track_keeps_the_old_one)
 {
-    expect_sdl_failure([&] { resources.get_texture(window.context(), "missing.png"); },
-                       resources.textures);
-    Support::write_png("missing.png", 4, 4, red);
-    EXPECT_EQ(resources.get_texture(window.context(), "missing.png")->width, 4);
-
-    expect_sdl_failure([&] { resources.get_font("missing.ttf", 20); }, resources.fonts);
-    expect_sdl_failure([&] { resources.get_chunk("missing.ogg"); }, resources.chunks);
-    expect_sdl_failure([&] { resources.get_music("missing.ogg"); }, resources.music);
+    Support::write_sound("menu.ogg", 1.0);
+    GE::register_sound("menu_music", "menu.ogg");
+    GE::register_sound("game_music", "game.ogg");
+    GE::play_music("menu_music");
+    // Asking again must touch neither the mixer nor the cache: with both emptied a load would fail.
+    Mix_HaltMusic();
+    resources.clear_audio();
+    std::filesystem::remove("menu.ogg");
+    EXPECT_NO_THROW(GE::play_music("menu_music"));
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    EXPECT_THROW(GE::play_music("game_music"), GE::SDL_runtime_error);
+    EXPECT_EQ(GE::current_music, "menu_music");
+    Support::write_sound("game.ogg", 1.0);
+    GE::play_music("game_music"); // tried again in full
+    EXPECT_EQ(std::pair(GE::current_music, Mix_PlayingMusic()),
+              std::pair(std::string("game_music"), 1));
 }
 
-TEST_F(Resources_test, fonts_are_keyed_by_file_and_size)
+TEST_F(Resources_test, an_effect_plays_on_a_free_channel_or_not_at_all)
 {
-    auto& small = resources.get_font(Support::font_file, 20);
-    auto& large = resources.get_font(Support::font_file, 24);
-    EXPECT_NE(small, large);
-    EXPECT_EQ(&resources.get_font(Support::font_file, 20), &small);
-    EXPECT_EQ(resources.fonts.size(), 2u);
-}
-
-TEST_F(Resources_test, sounds_and_music_are_cached_by_file_name)
-{
-    Support::write_sound("tone.ogg", 0.2);
-    auto& chunk = resources.get_chunk("tone.ogg");
-    auto& music = resources.get_music("tone.ogg");
-    std::filesystem::remove("tone.ogg");
-    EXPECT_EQ(&resources.get_chunk("tone.ogg"), &chunk);
-    EXPECT_EQ(&resources.get_music("tone.ogg"), &music);
-    EXPECT_NE(chunk->chunk, nullptr);
-    EXPECT_NE(music->music, nullptr);
-}
-
-TEST_F(Resources_test, a_sprite_keeps_drawing_its_texture_after_the_cache_is_cleared)
-{
-    Support::write_png("a.png", 10, 10, red);
-    auto sprite =
-        std::make_shared<GE::Sprite>(resources.get_texture(window.context(), "a.png"), "sprite");
-    window.app->add_child(sprite);
-    const auto held = sprite->texture;
-    resources.clear_textures();
-    EXPECT_TRUE(resources.textures.empty());
-
-    window.draw();
-    EXPECT_EQ(window.pixel(5, 5), red);
-    EXPECT_NE(resources.get_texture(window.context(), "a.png"), held);
-}
-
-TEST_F(Resources_test, label_textures_are_not_cached)
-{
-    GE::Label label(window.context(), "title", resources.get_font(Support::font_file, 20),
-                    {0, 0, 0, 255}, "Vossmere");
-    EXPECT_GT(label.texture->width, 0);
-    EXPECT_TRUE(resources.textures.empty());
+    EXPECT_THROW(GE::play_sound("click"), GE::SDL_runtime_error);
+    Support::write_sound("click.ogg", 1.0);
+    GE::register_sound("click", "click.ogg");
+    const int channels = Mix_AllocateChannels(-1);
+    for (int i = 0; i <= channels; ++i) // the last one finds every channel busy and is skipped
+        EXPECT_NO_THROW(GE::play_sound("click"));
+    EXPECT_EQ(Mix_Playing(-1), channels);
 }
 
 } // namespace

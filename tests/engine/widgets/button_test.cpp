@@ -1,157 +1,73 @@
-#include "engine/core/event_names.h"
-#include "engine/core/mouse_event.h"
-#include "engine/resources/image_surface.h"
-#include "engine/resources/resources.h"
-#include "engine/resources/texture.h"
 #include "engine/widgets/button.h"
-#include "engine/widgets/label.h"
 #include "engine/widgets/sprite.h"
-#include "tests/support/fixtures.h"
-#include "tests/support/headless_app.h"
-#include "tests/support/pixels.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <memory>
-#include <string>
-#include <vector>
+#include "tests/engine/widgets/widget_fixture.h"
 
 namespace {
 
 using State = GE::Button_state;
-using Children = std::vector<std::shared_ptr<GE::Render_object>>;
 
-constexpr SDL_Color red{255, 0, 0, 255};
-constexpr SDL_Color green{0, 255, 0, 255};
-
-// A button at (100, 100), 200 by 80, in a headless app, with images written for it.
-class Button_test : public testing::Test {
+// Buttons at (100, 100), 200 by 80, with a sprite and a label for each look they are given; the
+// labels are aligned to the far corner, for the button to centre them.
+class Button_test : public Widget_fixture {
 protected:
-    Button_test() { app.app->add_child(button); }
-
-    std::shared_ptr<GE::Sprite> image(const std::string& file, SDL_Color colour)
+    std::shared_ptr<GE::Button> button(std::vector<State> looks)
     {
-        Support::write_png(file, 200, 80, colour);
-        return std::make_shared<GE::Sprite>(
-            std::make_shared<GE::Texture>(app.context()->renderer, GE::Image_surface(file)), file);
+        auto made = std::make_shared<GE::Button>("play", SDL_FRect{100, 100, 200, 80});
+        for (const State state : looks) {
+            auto text = label("HH", Support::black);
+            text->horizontal_align = GE::Horizontal_align::right;
+            text->vertical_align = GE::Vertical_align::bottom;
+            made->set_sprite(state, app.sprite_of_png("look.png", 2, 2, Support::green, size));
+            made->set_label(state, text);
+        }
+        app.app->add_child(made);
+        return made;
     }
-
-    std::shared_ptr<GE::Label> label(const std::string& text)
-    {
-        return std::make_shared<GE::Label>(
-            app.context(), text, GE::Resources::instance().get_font(Support::font_file, 24),
-            Support::black, text);
-    }
-
-    void give_every_look()
-    {
-        button->set_sprite(State::normal, image("normal.png", red));
-        button->set_sprite(State::over, image("over.png", green));
-        button->set_sprite(State::down, image("down.png", {0, 0, 255, 255}));
-        button->set_label(State::normal, label("Play"));
-        button->set_label(State::over, label("Play!"));
-        button->set_label(State::down, label("Go"));
-    }
-
-    void send(const std::string& name, float x, float y)
-    {
-        GE::Mouse_event event(name, x, y);
-        app.app->dispatch_event(event);
-    }
-
-    Children look(State state) const
-    {
-        return {button->sprites.at(state), button->labels.at(state)};
-    }
-
-    Support::Scratch_dir scratch;
-    Support::Headless_app app;
-    std::shared_ptr<GE::Button> button =
-        std::make_shared<GE::Button>("play", SDL_FRect{100, 100, 200, 80});
+    static constexpr SDL_FRect size{0, 0, 200, 80};
 };
 
-TEST_F(Button_test, follows_the_pointer_through_its_three_looks)
+TEST_F(Button_test, shows_the_centred_look_of_the_pointer_and_nothing_for_a_look_it_lacks)
 {
-    give_every_look();
-    EXPECT_EQ(button->children, look(State::normal));
-    send(GE::mouse_motion_event, 150, 140);
-    EXPECT_EQ(button->children, look(State::over));
-    send(GE::mouse_down_event, 150, 140);
-    EXPECT_EQ(button->children, look(State::down));
-    send(GE::mouse_button_up_event, 150, 140);
-    EXPECT_EQ(button->children, look(State::over));
-    send(GE::mouse_motion_event, 20, 20);
-    EXPECT_EQ(button->children, look(State::normal));
-}
-
-TEST_F(Button_test, a_look_without_parts_shows_nothing)
-{
-    button->set_sprite(State::normal, image("normal.png", red));
-    button->set_label(State::normal, label("Play"));
-    send(GE::mouse_motion_event, 150, 140);
-    app.draw();
-    for (int x = 100; x < 300; x += 2)
-        ASSERT_EQ(app.pixel(x, 140), Support::white) << "at x " << x;
-    send(GE::mouse_down_event, 150, 140);
-    EXPECT_TRUE(button->children.empty());
-    send(GE::mouse_motion_event, 20, 20);
-    app.draw();
-    EXPECT_EQ(app.pixel(101, 101), red);
-}
-
-TEST_F(Button_test, labels_are_centred_whatever_their_alignment_said)
-{
-    for (const State state : {State::normal, State::over}) {
-        button->set_sprite(state, image("plain.png", {200, 200, 200, 255}));
-        auto text = label("HH");
-        text->horizontal_align = GE::Horizontal_align::right;
-        text->vertical_align = GE::Vertical_align::bottom;
-        button->set_label(state, text);
-    }
-    for (const State state : {State::normal, State::over}) {
-        send(GE::mouse_motion_event, state == State::over ? 150 : 20, 140);
-        app.draw();
-        // The text crosses the button's middle row, its ink centred on the middle column.
-        int left = 300, right = 0;
-        for (int x = 100; x < 300; ++x)
-            if (app.pixel(x, 140).r < 100) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-        ASSERT_LT(left, right) << "no text on the middle row";
-        EXPECT_NEAR((left + right) / 2.0, 200.0, 3.0);
+    auto full = button({State::normal, State::over, State::down});
+    auto bare = button({State::normal});
+    const auto look = [](const GE::Button& button, State state) {
+        return Children{button.sprites.at(state), button.labels.at(state)};
+    };
+    std::vector<Children> seen; // by a screen's listener
+    full->add_event_listener(GE::mouse_button_up_event,
+                             [&seen, &full](GE::Event&) { seen.push_back(full->children); });
+    EXPECT_EQ(full->children, look(*full, State::normal));
+    // A release counts where it happens, hovered or not, wherever the press was.
+    const std::string up = GE::mouse_button_up_event, down = GE::mouse_down_event;
+    const std::vector<std::tuple<std::string, bool, State>> steps{
+        {up, true, State::normal}, {GE::mouse_motion_event, true, State::over},
+        {down, true, State::down}, {up, true, State::over},
+        {down, true, State::down}, {GE::mouse_motion_event, false, State::normal},
+        {up, false, State::normal}};
+    for (const auto& [event, inside, shown] : steps) {
+        SCOPED_TRACE(event + (inside ? " inside" : " outside"));
+        seen.clear();
+        send(event, inside ? 150 : 20, inside ? 140 : 20);
+        EXPECT_EQ(full->children, look(*full, shown));
+        EXPECT_EQ(bare->children, shown == State::normal ? look(*bare, shown) : Children{});
+        // The button's own listener runs first, so the screen finds the new look.
+        EXPECT_EQ(seen, std::vector<Children>(inside && event == up ? 1 : 0, look(*full, shown)));
+        const GE::Screen_rect text = full->labels.at(shown)->get_screen_rect();
+        EXPECT_NEAR(text.x + text.w / 2, 200.0f, 1.0f);
+        EXPECT_NEAR(text.y + text.h / 2, 140.0f, 1.0f);
     }
 }
 
-TEST_F(Button_test, a_release_counts_where_it_happens_not_where_the_press_did)
+TEST_F(Button_test, a_new_normal_look_replaces_the_shown_one_and_leaves_the_hit_area_alone)
 {
-    give_every_look();
-    std::vector<Children> looks_seen;
-    button->add_event_listener(GE::mouse_button_up_event,
-                               [&looks_seen, target = button.get()](GE::Event&) {
-                                   looks_seen.push_back(target->children);
-                               });
-
-    // A button just put under a still pointer is not hovered, yet a release on it counts.
-    send(GE::mouse_button_up_event, 150, 140);
-    EXPECT_EQ(button->children, look(State::normal));
-    EXPECT_EQ(looks_seen.size(), 1u);
-
-    looks_seen.clear();
-    send(GE::mouse_motion_event, 150, 140);
-    send(GE::mouse_down_event, 150, 140);
-    send(GE::mouse_motion_event, 20, 20);
-    send(GE::mouse_button_up_event, 20, 20);
-    EXPECT_EQ(button->children, look(State::normal));
-    EXPECT_TRUE(looks_seen.empty());
-
-    send(GE::mouse_down_event, 20, 20);
-    send(GE::mouse_motion_event, 150, 140);
-    send(GE::mouse_button_up_event, 150, 140);
-    EXPECT_EQ(button->children, look(State::over));
-    // The button's own listener ran first: the screen already sees the new look.
-    EXPECT_EQ(looks_seen, (std::vector<Children>{look(State::over)}));
+    auto play = button({State::normal});
+    const auto larger = app.sprite_of_png("look.png", 2, 2, Support::green, {0, 0, 400, 300});
+    const auto text = label("Go", Support::black);
+    play->set_sprite(State::normal, larger);
+    play->set_label(State::normal, text);
+    EXPECT_EQ(play->children, (Children{larger, text}));
+    EXPECT_TRUE(play->hit_test(299, 179));
+    EXPECT_FALSE(play->hit_test(350, 250)); // on the image, off the button
 }
 
 } // namespace

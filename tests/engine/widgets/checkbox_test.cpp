@@ -1,141 +1,95 @@
-#include "engine/core/event_names.h"
-#include "engine/core/mouse_event.h"
-#include "engine/resources/image_surface.h"
-#include "engine/resources/texture.h"
 #include "engine/widgets/checkbox.h"
 #include "engine/widgets/sprite.h"
-#include "tests/support/fixtures.h"
-#include "tests/support/headless_app.h"
-#include "tests/support/pixels.h"
-#include "tests/support/test_objects.h"
-
-#include <gtest/gtest.h>
-
-#include <initializer_list>
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
+#include "tests/engine/widgets/widget_fixture.h"
 
 namespace {
 
-using Support::black;
-using Support::white;
+using Support::black, Support::blue, Support::green, Support::red, Support::white;
+constexpr SDL_Color yellow{255, 255, 0, 255};
+constexpr SDL_Rect drawn{100, 100, 40, 40};
 
-// A black, unchecked checkbox at (100, 100), 40 by 40, in a headless app.
-class Checkbox_test : public testing::Test {
+// A black, unchecked checkbox at (100, 100), 40 by 40.
+class Checkbox_test : public Widget_fixture {
 protected:
     Checkbox_test() { app.app->add_child(box); }
 
-    // A 40 by 40 image of one colour.
-    std::shared_ptr<GE::Sprite> square(const std::string& file, SDL_Color colour)
-    {
-        Support::write_png(file, 40, 40, colour);
-        return std::make_shared<GE::Sprite>(
-            std::make_shared<GE::Texture>(app.context()->renderer, GE::Image_surface(file)), file);
-    }
-
-    void send(const std::string& name, float x, float y)
-    {
-        GE::Mouse_event event(name, x, y);
-        app.app->dispatch_event(event);
-    }
-
-    void expect(std::initializer_list<std::pair<int, int>> points, SDL_Color colour)
-    {
-        for (const auto& [x, y] : points)
-            EXPECT_EQ(app.pixel(x, y), colour) << x << ", " << y << " at " << app.app->scale_x;
-    }
-
-    Support::Scratch_dir scratch;
-    Support::Headless_app app;
     std::shared_ptr<GE::Checkbox> box = std::make_shared<GE::Checkbox>(
         app.context(), "sound", SDL_FRect{100, 100, 40, 40}, black, false);
 };
 
-TEST_F(Checkbox_test, without_images_draws_a_border_and_when_checked_a_mark)
+TEST_F(Checkbox_test, without_images_draws_a_border_and_when_checked_a_mark_two_pixels_inside)
 {
-    app.draw();
-    expect({{100, 100}, {101, 101}, {139, 139}, {138, 138}, {120, 100}}, black);
-    expect({{102, 102}, {137, 137}, {120, 120}, {99, 99}, {140, 140}}, white);
-
-    // The mark is inset by the two-pixel border plus the two-pixel gap.
-    box->checked = true;
-    app.draw();
-    expect({{104, 104}, {135, 135}, {120, 120}}, black);
-    expect({{102, 102}, {103, 103}, {136, 136}}, white);
-
-    // At 0.75 the box is 30 pixels at 75 and the border truncf(1.5) = 1 pixel thick.
-    app.set_scale(0.75f);
-    app.draw();
-    expect({{75, 75}, {104, 104}, {78, 78}, {101, 101}, {90, 90}}, black);
-    expect({{76, 76}, {77, 77}, {102, 102}, {103, 103}, {105, 105}}, white);
-
-    box->visible = false;
-    app.draw();
-    expect({{75, 75}, {90, 90}}, white);
-}
-
-TEST_F(Checkbox_test, images_replace_the_vector_look_for_their_hover_and_state)
-{
-    box->set_unchecked_image(false, square("unchecked.png", {255, 0, 0, 255}));
-    app.draw();
-    expect({{100, 100}, {120, 120}}, {255, 0, 0, 255});
-    send(GE::mouse_motion_event, 120, 120); // no image while hovered: the border is back
-    app.draw();
-    expect({{100, 100}, {101, 101}}, black);
-    expect({{120, 120}}, white);
-
-    box->set_unchecked_image(true, square("unchecked_over.png", {255, 255, 0, 255}));
-    box->set_checked_image(false, square("checked.png", {0, 255, 0, 255}));
-    box->set_checked_image(true, square("checked_over.png", {0, 0, 255, 255}));
-    const std::vector<std::pair<std::string, SDL_Color>> steps = {
-        {"leave", {255, 0, 0, 255}},           {"hover", {255, 255, 0, 255}},
-        {"release", {0, 0, 255, 255}},         {"leave", {0, 255, 0, 255}},
-        {"release outside", {0, 255, 0, 255}}, {"hover", {0, 0, 255, 255}},
-        {"release", {255, 255, 0, 255}}};
-    for (const auto& [step, colour] : steps) {
-        if (step == "release" || step == "release outside")
-            send(GE::mouse_button_up_event, step == "release" ? 120 : 300, 120);
-        else
-            send(GE::mouse_motion_event, step == "hover" ? 120 : 300, 120);
+    // The border is truncf(root scale x 2) pixels thick.
+    const std::vector<std::tuple<float, bool, bool, SDL_Rect, int>> cases{
+        {1.0f, false, true, drawn, 2},
+        {1.0f, true, true, drawn, 2},
+        {0.75f, true, true, {75, 75, 30, 30}, 1},
+        {0.75f, true, false, {75, 75, 30, 30}, 0}};
+    for (const auto& [scale, checked, visible, at, border] : cases) {
+        SCOPED_TRACE(testing::Message() << scale << " checked " << checked << " shown " << visible);
+        app.set_scale(scale);
+        box->checked = checked;
+        box->visible = visible;
         app.draw();
-        EXPECT_EQ(app.pixel(100, 100), colour) << step;
-        EXPECT_EQ(app.pixel(120, 120), colour) << step;
+        EXPECT_TRUE(ring_is(at, border, black));
+        EXPECT_TRUE(ring_is(inset(at, -1), 1, white));
+        EXPECT_TRUE(ring_is(inset(at, border), 2, white));
+        EXPECT_TRUE(region_is(inset(at, border + 2), checked && visible ? black : white));
     }
 }
 
-TEST_F(Checkbox_test, any_release_inside_toggles_and_stops_the_event_there)
+TEST_F(Checkbox_test, shows_the_image_of_its_state_and_hover_else_its_drawn_look)
 {
-    std::vector<std::string> log;
-    // Added before the checkbox, so it is visited after it.
-    auto below = std::make_shared<Support::Box>(0, 0, 400, 400);
-    Support::record(*below, GE::mouse_button_up_event, "below", log);
-    app.app->clear_children();
-    app.app->add_child(below);
-    app.app->add_child(box);
-    std::vector<bool> seen;
-    box->add_event_listener(GE::mouse_button_up_event, [&seen, target = box.get()](GE::Event&) {
-        seen.push_back(target->checked);
+    const auto set_image = [this](bool checked, bool hover, SDL_Color colour) {
+        auto image = app.sprite_of_png(std::to_string(checked + 2 * hover) + ".png", 4, 4, colour,
+                                       {0, 0, 40, 40});
+        checked ? box->set_checked_image(hover, image) : box->set_unchecked_image(hover, image);
+    };
+    set_image(false, false, red);
+    app.draw();
+    EXPECT_TRUE(region_is(drawn, red));
+    send(GE::mouse_motion_event, 120, 120); // no unchecked image while hovered
+    app.draw();
+    EXPECT_TRUE(ring_is(drawn, 2, black));
+    set_image(false, true, yellow);
+    set_image(true, false, green);
+    set_image(true, true, blue);
+    const std::string up = GE::mouse_button_up_event, move = GE::mouse_motion_event;
+    const std::vector<std::tuple<std::string, float, SDL_Color>> steps{
+        {move, 300, red},   {move, 120, yellow}, {up, 120, blue},
+        {move, 300, green}, {move, 120, blue},   {up, 120, yellow}};
+    for (const auto& [event, x, colour] : steps) {
+        send(event, x, 120);
+        app.draw();
+        EXPECT_TRUE(region_is(drawn, colour)) << event << " at " << x;
+    }
+}
+
+TEST_F(Checkbox_test, a_release_inside_toggles_and_stops_there_unless_stopped_above_it)
+{
+    bool stop_here = false, stop_above = false, reached_below = false;
+    auto below = std::make_shared<Support::Box>(0, 0, 640, 480);
+    below->add_event_listener(GE::mouse_button_up_event, [&](GE::Event&) { reached_below = true; });
+    // A screen's listener on the checkbox runs first and sees the value from before the click.
+    box->add_event_listener(GE::mouse_button_up_event, [&](GE::Event& event) {
+        EXPECT_FALSE(box->checked);
+        event.propagating = !stop_here;
     });
-
-    // A Mouse_event names no button: a left and then a right release both count.
-    send(GE::mouse_button_up_event, 120, 120);
-    send(GE::mouse_button_up_event, 139, 139);
-    EXPECT_FALSE(box->checked);
-    EXPECT_EQ(seen, (std::vector<bool>{false, true}));
-    EXPECT_TRUE(log.empty());
-
-    send(GE::mouse_down_event, 120, 120);
-    send(GE::mouse_button_up_event, 140, 120);
-    EXPECT_FALSE(box->checked);
-    EXPECT_EQ(log, (std::vector<std::string>{"below"}));
-
-    // A screen's listener that stops the release does not stop the toggle.
-    box->add_event_listener(GE::mouse_button_up_event,
-                            [](GE::Event& event) { event.propagating = false; });
-    send(GE::mouse_button_up_event, 120, 120);
-    EXPECT_TRUE(box->checked);
+    set_children({below, box, stopper(stop_above)});
+    const std::vector<std::tuple<float, float, bool, bool, bool, bool>> cases{
+        {120, 120, false, false, true, false}, {139, 139, false, false, true, false},
+        {140, 120, false, false, false, true}, {120, 140, false, false, false, true},
+        {120, 120, true, false, true, false},  {120, 120, false, true, false, false}};
+    for (const auto& [x, y, stopped_here, stopped_above, toggles, passes_on] : cases) {
+        SCOPED_TRACE(testing::Message() << x << ", " << y << ' ' << stopped_here << stopped_above);
+        box->checked = false;
+        reached_below = false;
+        stop_here = stopped_here;
+        stop_above = stopped_above;
+        send(GE::mouse_button_up_event, x, y);
+        EXPECT_EQ(box->checked, toggles);
+        EXPECT_EQ(reached_below, passes_on);
+    }
 }
 
 } // namespace

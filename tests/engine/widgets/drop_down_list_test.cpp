@@ -1,292 +1,150 @@
-#include "engine/core/event_names.h"
-#include "engine/core/mouse_event.h"
-#include "engine/core/sdl_runtime_error.h"
-#include "engine/resources/resources.h"
 #include "engine/widgets/drop_down_list.h"
-#include "engine/widgets/label.h"
 #include "engine/widgets/sprite.h"
-#include "tests/support/fixtures.h"
-#include "tests/support/headless_app.h"
-#include "tests/support/pixels.h"
-#include "tests/support/test_objects.h"
-
-#include <SDL_render.h>
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <cstdlib>
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
+#include "tests/engine/widgets/widget_fixture.h"
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
-constexpr SDL_Color blue{0, 0, 255, 255};
+const std::string& up = GE::mouse_button_up_event;
+const std::string& move = GE::mouse_motion_event;
+using Support::black, Support::blue, Support::green, Support::white;
 constexpr SDL_Color red = GE::Drop_down_list::highlight_color;
-// Transparent on purpose: the unfolded rows take the border colour's alpha.
-constexpr SDL_Color list_grey{230, 230, 230, 0};
-constexpr SDL_Color opaque_grey{230, 230, 230, 255};
 constexpr SDL_Color magenta{255, 0, 255, 255};
 constexpr SDL_Color cyan{0, 255, 255, 255};
+constexpr SDL_Color yellow{255, 255, 0, 255};
+constexpr SDL_Color grey{230, 230, 230, 255};
 
-// A 640x480 window at root scale 1 with the arrow images in a scratch folder.
-class Drop_down_list : public testing::Test {
+// A list 200x40 at (100, 200) with a blue border, three items and a magenta arrow, cyan while
+// hovered. The rows' fill is transparent, as the rows take the border's alpha.
+class Drop_down_list_test : public Widget_fixture {
 protected:
-    Drop_down_list()
+    Drop_down_list_test()
     {
         Support::write_png("triangle.png", 16, 9, magenta);
         Support::write_png("triangle_over.png", 16, 9, cyan);
-    }
-
-    // A box of 200x40 at (x, y); each text gets a black label and a highlighted one.
-    std::shared_ptr<GE::Drop_down_list> make_list(const Strings& texts, float x = 100,
-                                                  float y = 200)
-    {
-        auto list = std::make_shared<GE::Drop_down_list>(
-            app.context(), "list", SDL_FRect{x, y, 200, 40}, blue, list_grey, 0, 2, 6, 2);
-        auto& font = GE::Resources::instance().get_font(Support::font_file, 20);
-        for (const auto& text : texts) {
-            list->items[0].push_back(
-                std::make_shared<GE::Label>(app.context(), "", font, Support::black, text));
-            list->items[1].push_back(
-                std::make_shared<GE::Label>(app.context(), "", font, red, text));
+        list = std::make_shared<GE::Drop_down_list>(app.context(), "list",
+                                                    SDL_FRect{100, 200, 200, 40}, blue,
+                                                    SDL_Color{230, 230, 230, 0}, 0, 2, 6, 2);
+        for (const auto& text : {"One", "Two", "Three"}) {
+            list->items[0].push_back(label(text, black));
+            list->items[1].push_back(label(text, red));
         }
         app.app->add_child(list);
-        return list;
     }
-
-    void send(const std::string& name, float x, float y)
-    {
-        GE::Mouse_event event(name, x, y);
-        app.app->dispatch_event(event);
-    }
-    void click(float x, float y) { send(GE::mouse_button_up_event, x, y); }
-    void move(float x, float y) { send(GE::mouse_motion_event, x, y); }
-
-    // How many pixels of the area are close to `ink`, the colour of a text or a fill.
-    int ink(SDL_Rect area, SDL_Color ink)
-    {
-        std::vector<std::uint8_t> rgba(static_cast<std::size_t>(area.w * area.h * 4));
-        if (SDL_RenderReadPixels(app.context()->renderer, &area, SDL_PIXELFORMAT_RGBA32,
-                                 rgba.data(), area.w * 4) != 0)
-            throw GE::SDL_runtime_error::from_sdl();
-        int count = 0;
-        for (std::size_t i = 0; i < rgba.size(); i += 4)
-            if (std::abs(rgba[i] - ink.r) < 60 && std::abs(rgba[i + 1] - ink.g) < 60 &&
-                std::abs(rgba[i + 2] - ink.b) < 60)
-                ++count;
-        return count;
-    }
-    // Where the text of row `row` lies (-1: the box) for a box at (100, 200).
+    // Where the text of row `row` lies; -1 is the box.
     static SDL_Rect text_area(int row) { return {106, 203 + 38 * (row + 1), 100, 30}; }
 
-    Support::Scratch_dir scratch;
-    Support::Headless_app app;
+    std::shared_ptr<GE::Drop_down_list> list;
 };
 
-TEST_F(Drop_down_list, unfolds_rows_one_box_high_overlapping_by_the_border)
+TEST_F(Drop_down_list_test, draws_its_box_then_rows_one_box_high_overlapping_by_the_border)
 {
-    auto list = make_list({"One", "Two", "Three"});
-    app.draw();
-    EXPECT_EQ(app.pixel(100, 200), blue);
-    EXPECT_EQ(app.pixel(101, 201), blue);
-    EXPECT_EQ(app.pixel(102, 202), Support::white);
-    EXPECT_EQ(app.pixel(290, 260), Support::white); // closed: no rows
-    EXPECT_FALSE(list->hit_test(290, 260));
-
-    click(150, 220);
-    app.draw();
-    for (int top : {238, 276, 314}) {
-        EXPECT_EQ(app.pixel(290, top), blue) << "row at " << top;
-        EXPECT_EQ(app.pixel(290, top + 1), blue) << "row at " << top;
-        EXPECT_EQ(app.pixel(290, top + 2), opaque_grey) << "row at " << top;
-    }
-    EXPECT_EQ(app.pixel(290, 353), blue);
-    EXPECT_EQ(app.pixel(290, 354), Support::white);
-    EXPECT_EQ(app.pixel(99, 300), Support::white);
-    EXPECT_EQ(list->list_color.a, 0); // drawing keeps the colour as set
-    EXPECT_TRUE(list->hit_test(290, 353));
-    EXPECT_FALSE(list->hit_test(290, 354));
-    EXPECT_FALSE(list->hit_test(300, 300));
-
-    // At half scale the border is 1 pixel and rows are drawn every truncf(20 - 1) pixels.
-    app.set_scale(0.5f);
-    app.draw();
-    EXPECT_EQ(app.pixel(50, 100), blue);
-    EXPECT_EQ(app.pixel(51, 101), Support::white);
-    EXPECT_EQ(app.pixel(140, 119), blue);
-    EXPECT_EQ(app.pixel(140, 120), opaque_grey);
-    EXPECT_EQ(app.pixel(140, 138), blue);
-}
-
-TEST_F(Drop_down_list, a_click_stops_only_when_it_opened_the_list_or_picked_a_row)
-{
-    Strings log;
-    auto sibling = std::make_shared<Support::Box>(0, 0, 640, 480);
-    app.app->add_child(sibling); // visited after the list
-    auto list = make_list({"One", "Two", "Three"});
-    Support::record(*list, GE::mouse_button_up_event, "list", log);
-    Support::record(*sibling, GE::mouse_button_up_event, "sibling", log);
-
-    send(GE::mouse_down_event, 150, 220);
-    EXPECT_FALSE(list->is_open);
-    click(150, 220);
-    EXPECT_TRUE(list->is_open);
-    EXPECT_EQ(log, (Strings{"list", "list"}));
-
-    log.clear();
-    click(150, 220);
-    EXPECT_FALSE(list->is_open);
-    EXPECT_EQ(list->selected_index, 0);
-    EXPECT_EQ(log, (Strings{"list", "sibling"}));
-
-    click(150, 220);
-    log.clear();
-    click(150, 290);
-    EXPECT_FALSE(list->is_open);
-    EXPECT_EQ(list->selected_index, 1);
-    EXPECT_EQ(list->get_selected_text(), "Two");
-    EXPECT_EQ(log, (Strings{"list", "list"}));
-
-    click(150, 220);
-    log.clear();
-    click(150, 400); // below the last row
-    EXPECT_FALSE(list->is_open);
-    EXPECT_EQ(list->selected_index, 1);
-    EXPECT_EQ(log, (Strings{"sibling"}));
-}
-
-TEST_F(Drop_down_list, the_hovered_row_follows_the_pointer_and_is_drawn_highlighted)
-{
-    auto list = make_list({"One", "Two", "Three"});
-    click(150, 220);
-    // Rows start at 238, 276 and 314 and overlap by the border: the upper row wins.
-    for (auto [y, row] : {std::pair{239, -1},
-                          {240, 0},
-                          {277, 0},
-                          {278, 1},
-                          {315, 1},
-                          {316, 2},
-                          {353, 2},
-                          {354, 2}}) {
-        move(150, static_cast<float>(y));
-        EXPECT_EQ(list->hovered_index, row) << "y " << y;
-    }
-    move(150, 210);
-    EXPECT_EQ(list->hovered_index, -1);
-
-    move(150, 330);
-    app.draw();
-    EXPECT_GT(ink(text_area(2), red), 20);
-    EXPECT_EQ(ink(text_area(2), Support::black), 0);
-    for (int row : {-1, 0, 1})
-        EXPECT_EQ(ink(text_area(row), red) > 20, row == -1) << "row " << row;
-    EXPECT_GT(ink(text_area(0), Support::black), 20);
-    EXPECT_EQ(app.pixel(280, 214), cyan);
-
-    move(500, 400); // off the widget: the row is kept, its highlight is not drawn
-    EXPECT_EQ(list->hovered_index, 2);
-    EXPECT_FALSE(list->mouse_over);
-    app.draw();
-    EXPECT_EQ(ink(text_area(2), red), 0);
-    EXPECT_EQ(app.pixel(280, 214), magenta);
-
-    click(500, 400);
-    move(150, 290);
-    EXPECT_EQ(list->hovered_index, -1);
-}
-
-TEST_F(Drop_down_list, item_texts_ignore_alignment_and_the_arrow_is_placed_at_each_draw)
-{
-    // A parent of window size, so centring moves the box to (240, 230).
-    auto parent = std::make_shared<Support::Fixed_root>(640.0f, 480.0f);
+    auto parent = std::make_shared<Support::Fixed_root>(400.0f, 200.0f);
+    app.app->clear_children();
     app.app->add_child(parent);
-    auto centred = make_list({"One"}, 20, 10);
-    app.app->remove_child(centred);
-    parent->add_child(centred);
-    centred->horizontal_align = GE::Horizontal_align::center;
-    centred->vertical_align = GE::Vertical_align::center;
-    app.draw();
-    EXPECT_EQ(app.pixel(240, 230), blue);
-    EXPECT_EQ(app.pixel(241, 231), blue);
-    EXPECT_EQ(app.pixel(414, 240), magenta);
-    EXPECT_EQ(app.pixel(429, 248), magenta);
-    EXPECT_GT(ink({26, 12, 100, 30}, Support::black), 20);
-    EXPECT_EQ(ink({246, 232, 100, 30}, Support::black), 0);
-    parent->remove_child(centred);
-
-    auto list = make_list({"One"});
-    list->set_x(200);
-    list->set_y(100);
-    list->triangle_images[0]->x = 999;
-    const float label_x = list->items[0][0]->x;
-    const float label_width = list->items[0][0]->width;
-    app.set_scale(0.5f);
-    app.draw();
-    // Box at (100, 50); arrow 8x4 pixels, 5 from the right edge and 5 below the top.
-    EXPECT_EQ(app.pixel(187, 55), magenta);
-    EXPECT_EQ(app.pixel(194, 58), magenta);
-    EXPECT_NE(app.pixel(186, 55), magenta);
-    EXPECT_NE(app.pixel(195, 55), magenta);
-    EXPECT_NE(app.pixel(190, 59), magenta);
-    EXPECT_GT(ink({103, 51, 60, 15}, Support::black), 10);
-    EXPECT_EQ(ink({103, 66, 60, 3}, Support::black), 0); // the text is drawn at half size
-    EXPECT_FLOAT_EQ(list->items[0][0]->x, label_x);
-    EXPECT_FLOAT_EQ(list->items[0][0]->width, label_width);
-    EXPECT_FLOAT_EQ(list->triangle_images[0]->x, 999.0f);
-}
-
-TEST_F(Drop_down_list, without_a_valid_item_the_box_is_drawn_empty)
-{
-    auto empty = make_list({});
-    click(150, 220);
-    EXPECT_TRUE(empty->is_open);
-    move(150, 260);
-    EXPECT_EQ(empty->hovered_index, -1);
-    app.draw();
-    EXPECT_EQ(app.pixel(100, 200), blue);
-    EXPECT_EQ(app.pixel(280, 214), magenta);
-    EXPECT_EQ(app.pixel(290, 250), Support::white);
-    EXPECT_EQ(empty->get_selected_text(), "");
-    app.app->remove_child(empty);
-
-    auto list = make_list({"One", "Two"});
-    for (int index : {2, -1}) {
-        list->selected_index = index;
+    parent->add_child(list);
+    list->is_open = true;
+    list->triangle_images[0]->x = 999; // drawing places the arrow itself
+    // At half scale the border is 1 pixel, rows come every truncf(20 - 1) pixels and the arrow
+    // is 8 by 4. Centred, the box moves and its text does not.
+    for (const auto& [scale, centred, box, border, step, arrow, text] :
+         std::vector<std::tuple<float, bool, SDL_Rect, int, int, SDL_Rect, SDL_Rect>>{
+             {1.0f, false, {100, 200, 200, 40}, 2, 38, {274, 210, 16, 9}, text_area(-1)},
+             {0.5f, false, {50, 100, 100, 20}, 1, 19, {137, 105, 8, 4}, {53, 101, 50, 15}},
+             {1.0f, true, {200, 280, 200, 40}, 2, 38, {374, 290, 16, 9}, text_area(-1)}}) {
+        SCOPED_TRACE(testing::Message() << scale << (centred ? " centred" : ""));
+        app.set_scale(scale);
+        list->horizontal_align =
+            centred ? GE::Horizontal_align::center : GE::Horizontal_align::left;
+        list->vertical_align = centred ? GE::Vertical_align::center : GE::Vertical_align::top;
         app.draw();
-        EXPECT_EQ(app.pixel(100, 200), blue);
-        EXPECT_EQ(ink(text_area(-1), Support::black), 0) << "index " << index;
-        EXPECT_EQ(list->get_selected_text(), "") << "index " << index;
+        EXPECT_TRUE(ring_is(box, border, blue));
+        EXPECT_TRUE(region_is(arrow, magenta));
+        EXPECT_TRUE(ring_is(inset(arrow, -1), 1, white));
+        EXPECT_GT(ink_in(text, black), 10);
+        EXPECT_EQ(ink_in({text.x, text.y + text.h, text.w, 3}, black), 0);
+        for (int row = 1; row <= 3; ++row) {
+            const SDL_Rect drawn{box.x, box.y + row * step, box.w, box.h};
+            EXPECT_TRUE(ring_is(drawn, border, blue)) << "row " << row;
+            const SDL_Rect right_half{box.x + box.w / 2, drawn.y, box.w / 2, box.h}; // no text
+            EXPECT_TRUE(region_is(inset(right_half, border), grey)) << "row " << row;
+        }
+        EXPECT_TRUE(region_is({box.x, box.y + box.h + 3 * step, box.w, 1}, white));
     }
 }
 
-TEST_F(Drop_down_list, background_images_replace_the_box_border_and_get_no_events)
+TEST_F(Drop_down_list_test, a_click_stops_only_when_it_opens_the_list_or_picks_a_row)
 {
-    Support::write_png("bg.png", 4, 4, {0, 160, 0, 255});
-    Support::write_png("bg_over.png", 4, 4, {240, 240, 0, 255});
-    auto list = make_list({"One", "Two"});
-    auto image = std::make_shared<GE::Sprite>(
-        GE::Resources::instance().get_texture(app.context(), "bg.png"), SDL_FRect{0, 0, 200, 40});
-    auto image_over = std::make_shared<GE::Sprite>(
-        GE::Resources::instance().get_texture(app.context(), "bg_over.png"),
-        SDL_FRect{0, 0, 200, 40});
-    list->set_bg_image(false, image);
-    list->set_bg_image(true, image_over);
-    Strings log;
-    for (const auto& shown : {image, image_over})
-        Support::record(*shown, GE::mouse_button_up_event, "image", log);
-    app.draw();
-    EXPECT_EQ(app.pixel(100, 200), (SDL_Color{0, 160, 0, 255}));
+    std::string log;
+    bool stop_above = false;
+    auto below = std::make_shared<Support::Box>(0, 0, 640, 480);
+    below->add_event_listener(up, [&log](GE::Event&) { log += "below "; });
+    list->add_event_listener(up, [&](GE::Event&) { log += list->is_open ? "open " : "closed "; });
+    set_children({below, list, stopper(stop_above)});
+    // A click that changes the list reaches its listeners before and after the change.
+    const std::vector<std::tuple<std::string, float, bool, bool, int, std::string>> clicks{
+        {GE::mouse_down_event, 220, false, false, 0, ""},
+        {up, 220, true, false, 0, ""},
+        {up, 220, false, true, 0, "closed open "},
+        {up, 290, true, true, 0, ""},
+        {up, 220, false, false, 0, "open below "},
+        {up, 220, false, true, 0, "closed open "},
+        {up, 290, false, false, 1, "open closed "},
+        {up, 220, false, true, 1, "closed open "},
+        {up, 400, false, false, 1, "below "}};
+    for (const auto& [event, y, stopped_above, open, chosen, seen] : clicks) {
+        SCOPED_TRACE(testing::Message() << event << " at " << y << " stopped " << stopped_above);
+        stop_above = stopped_above;
+        log.clear();
+        send(event, 150, y);
+        EXPECT_EQ(list->is_open, open);
+        EXPECT_EQ(list->selected_index, chosen);
+        EXPECT_EQ(log, seen);
+    }
+    EXPECT_EQ(list->get_selected_text(), "Two");
+}
 
-    move(150, 220);
-    click(150, 220);
+TEST_F(Drop_down_list_test, counts_the_rows_as_its_own_and_shows_the_look_of_the_pointer)
+{
+    // Background images stand in for the box's border and receive no events.
+    bool images_reached = false;
+    for (const bool hover : {false, true}) {
+        auto image = app.sprite_of_png(hover ? "over.png" : "bg.png", 4, 4, hover ? yellow : green,
+                                       {0, 0, 200, 40});
+        image->add_event_listener(up, [&](GE::Event&) { images_reached = true; });
+        list->set_bg_image(hover, image);
+    }
     app.draw();
-    EXPECT_EQ(app.pixel(100, 200), (SDL_Color{240, 240, 0, 255}));
-    EXPECT_EQ(app.pixel(290, 276), red); // rows keep their border, highlighted
-    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(region_is({100, 200, 200, 2}, green));
+    EXPECT_TRUE(region_is({100, 240, 200, 120}, white)); // closed: no rows
+    send(up, 150, 220);
+    // Rows start at 238, 276 and 314 and overlap by the border: the upper row wins. Off the
+    // rows the last row is kept.
+    const std::vector<std::tuple<float, float, int, bool>> moves{
+        {150, 239, -1, true}, {150, 240, 0, true},  {150, 277, 0, true}, {150, 278, 1, true},
+        {150, 353, 2, true},  {300, 290, 2, false}, {299, 290, 1, true}, {150, 354, 1, false}};
+    for (const auto& [x, y, row, over] : moves) {
+        send(move, x, y);
+        EXPECT_EQ(list->hovered_index, row) << x << ", " << y;
+        EXPECT_EQ(list->mouse_over, over) << x << ", " << y;
+    }
+    // The hovered row and the chosen item show their highlighted labels, only while over.
+    for (const float y : {330.0f, 400.0f}) {
+        send(move, 150, y);
+        app.draw();
+        const bool over = list->mouse_over;
+        for (const int row : {-1, 0, 1, 2}) {
+            const bool highlighted = over && (row == -1 || row == 2);
+            EXPECT_EQ(ink_in(text_area(row), red) > 20, highlighted) << row << " at " << y;
+            EXPECT_EQ(ink_in(text_area(row), black) > 20, !highlighted) << row << " at " << y;
+        }
+        EXPECT_TRUE(region_is({100, 200, 200, 2}, over ? yellow : green)) << y;
+        EXPECT_TRUE(ring_is({100, 238, 200, 40}, 2, over ? red : blue)) << y;
+        EXPECT_TRUE(region_is({274, 210, 16, 9}, over ? cyan : magenta)) << y;
+    }
+    send(up, 500, 400);
+    send(move, 150, 290);
+    EXPECT_EQ(list->hovered_index, -1);
+    EXPECT_FALSE(images_reached);
 }
 
 } // namespace

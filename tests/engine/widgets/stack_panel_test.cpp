@@ -4,63 +4,34 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-using Support::Box;
-
-// Fills a panel with boxes of the given sizes; every box starts at (3, 7).
-std::vector<std::shared_ptr<Box>> fill(GE::Stack_panel& panel, const std::vector<float>& sizes)
+TEST(Stack_panel, places_each_child_in_design_units_after_the_ones_it_has)
 {
-    std::vector<std::shared_ptr<Box>> boxes;
-    for (float size : sizes) {
-        boxes.push_back(std::make_shared<Box>(3, 7, size, size));
-        panel.add_child(boxes.back());
+    // Children 100, 50 and 70 units high, twice as wide, starting at (3, 7). The panel's scale
+    // stretches the gap; in a scaled tree it measures pixels yet stores the same positions.
+    const std::vector<std::tuple<bool, int, float, float, std::vector<float>>> cases{
+        {true, 10, 1, 1, {0, 210, 320}},    {false, 10, 1, 1, {0, 110, 170}},
+        {true, -10, 1, 1, {0, 190, 280}},   {false, 10, 2, 1, {0, 120, 190}},
+        {true, 10, 1, 0.5f, {0, 210, 320}}, {false, 10, 1, 0.5f, {0, 110, 170}}};
+    for (const auto& [across, offset, panel_scale, root_scale, expected] : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << across << ' ' << offset << ' ' << panel_scale << ' ' << root_scale);
+        auto root = Support::make_root(root_scale);
+        auto panel = std::make_shared<GE::Stack_panel>(
+            across ? GE::Orientation::horizontal : GE::Orientation::vertical, offset, "panel");
+        panel->scale_x = panel_scale;
+        root->add_child(panel);
+        for (const float size : {100.0f, 50.0f, 70.0f}) {
+            auto box = std::make_shared<Support::Box>(3, 7, 2 * size, size);
+            panel->add_child(box);
+            EXPECT_FLOAT_EQ(across ? box->x : box->y, expected[panel->children.size() - 1]);
+            EXPECT_FLOAT_EQ(across ? box->y : box->x, across ? 7.0f : 3.0f);
+        }
     }
-    return boxes;
-}
-
-TEST(Stack_panel, places_each_child_after_the_others_along_its_orientation)
-{
-    auto row = std::make_shared<GE::Stack_panel>(GE::Orientation::horizontal, 10, "row");
-    const auto across = fill(*row, {100, 50, 70});
-    for (std::size_t i = 0; i < across.size(); ++i) {
-        EXPECT_FLOAT_EQ(across[i]->x, (std::vector<float>{0, 110, 170})[i]) << "child " << i;
-        EXPECT_FLOAT_EQ(across[i]->y, 7.0f) << "child " << i;
-    }
-    EXPECT_FLOAT_EQ(row->get_width(), 240.0f);
-
-    auto column = std::make_shared<GE::Stack_panel>(GE::Orientation::vertical, 10, "column");
-    const auto down = fill(*column, {100, 50, 70});
-    for (std::size_t i = 0; i < down.size(); ++i) {
-        EXPECT_FLOAT_EQ(down[i]->y, (std::vector<float>{0, 110, 170})[i]) << "child " << i;
-        EXPECT_FLOAT_EQ(down[i]->x, 3.0f) << "child " << i;
-    }
-}
-
-TEST(Stack_panel, negative_offsets_overlap_and_the_panel_scale_stretches_the_gap)
-{
-    auto overlapping = std::make_shared<GE::Stack_panel>(GE::Orientation::horizontal, -10, "");
-    const auto boxes = fill(*overlapping, {100, 50, 70});
-    EXPECT_FLOAT_EQ(boxes[1]->x, 90.0f);
-    EXPECT_FLOAT_EQ(boxes[2]->x, 130.0f);
-
-    auto stretched = std::make_shared<GE::Stack_panel>(GE::Orientation::vertical, 10, "");
-    stretched->scale_x = 2;
-    EXPECT_FLOAT_EQ(fill(*stretched, {100, 50})[1]->y, 120.0f);
-}
-
-TEST(Stack_panel, placement_happens_once_when_a_child_is_added)
-{
-    auto panel = std::make_shared<GE::Stack_panel>(GE::Orientation::horizontal, 10, "");
-    const auto boxes = fill(*panel, {100, 50, 70});
-    panel->remove_child(boxes[0]);
-    boxes[1]->width = 500;
-    panel->offset = 40;
-    panel->draw(0, 0);
-    EXPECT_FLOAT_EQ(boxes[1]->x, 110.0f);
-    EXPECT_FLOAT_EQ(boxes[2]->x, 170.0f);
 }
 
 } // namespace
