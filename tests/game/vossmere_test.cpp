@@ -2,6 +2,7 @@
 #include "engine/core/game_model.h"
 #include "engine/core/mouse_event.h"
 #include "game/vossmere.h"
+#include "tests/support/events.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/pixels.h"
 #include "tests/support/test_objects.h"
@@ -47,6 +48,21 @@ TEST(Vossmere, letterboxes_the_canvas_and_measures_the_pointer_from_its_left_edg
 
         app->dispatch_mouse_event(SDL_MOUSEMOTION, 300, 10);
         EXPECT_FLOAT_EQ(caught_x, pointer_at_300);
+    }
+}
+
+TEST(Vossmere, draws_a_frame_after_a_pass_with_a_mouse_event_and_none_for_a_key)
+{
+    GE::Window_settings settings = Support::settings_of("320x240");
+    GE::Game_model model;
+    auto app = std::make_shared<Game::Vossmere>("Vossmere test", 0xFFFFFFFF, settings, model);
+    for (const auto& [event, drawn] :
+         {std::pair{SDL_KEYDOWN, Support::red}, std::pair{SDL_MOUSEMOTION, Support::white}}) {
+        app->render_context.fill_rect({0, 0, 320, 240}, 0xFF0000FF);
+        Support::push_sdl_event(event);
+        Support::push_sdl_event(SDL_QUIT);
+        app->run();
+        EXPECT_EQ(Support::read_pixel(app->render_context.renderer, 160, 120), drawn) << event;
     }
 }
 

@@ -4,7 +4,6 @@
 #include "engine/resources/texture.h"
 #include "engine/widgets/sprite.h"
 #include "tests/support/fixtures.h"
-#include "tests/support/pixels.h"
 
 #include <string>
 
@@ -28,8 +27,6 @@ void Headless_app::draw()
     app->render_context.clear_frame();
     app->draw(0, 0);
 }
-
-SDL_Color Headless_app::pixel(int x, int y) { return read_pixel(renderer(), x, y); }
 
 std::shared_ptr<GE::Sprite> Headless_app::sprite_of_png(const std::string& file, int width,
                                                         int height, SDL_Color colour,

@@ -23,9 +23,9 @@ public:
     GE::Render_context* context() { return &app->render_context; }
     SDL_Renderer* renderer() { return app->render_context.renderer; }
     void set_scale(float scale);
-    // Clears the window to white and draws the tree with the window's corner as origin.
+    // Clears the window to white and draws the tree with the window's corner as origin; read
+    // the pixels back with read_pixel.
     void draw();
-    SDL_Color pixel(int x, int y);
 
     // Writes a PNG of one colour and makes a sprite of it through the texture cache, stretched
     // to `rect` (a rectangle of 0 by 0 takes the image's size).
