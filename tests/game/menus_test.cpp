@@ -1,6 +1,9 @@
+#include "engine/resources/chunk.h"
+#include "engine/resources/resources.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
 #include "game/main_menu.h"
+#include "game/play_ui.h"
 #include "tests/support/screen_fixture.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +35,25 @@ TEST_F(Menus_test, dialogs_answer_by_their_name_and_stop_the_click)
     window.app->clear_children();
     ASSERT_EQ(show<Game::Complete_ui>("complete_ui.xml", {"exit_to_main_menu"}), "shown");
     EXPECT_EQ(click_at(100, 25), "exit_to_main_menu (sound), stopped");
+}
+
+TEST_F(Menus_test, the_overlay_turns_with_switch_and_leaves_for_the_menu_with_click)
+{
+    Support::write_sound("switch.ogg", 0.5, 880);
+    GE::register_sound("switch", "switch.ogg");
+    ASSERT_EQ(show<Game::Play_ui>("play_ui.xml", {"menu", "go_left", "go_right"}), "shown");
+    const auto sound = [] { // the file playing on the first channel
+        for (const auto& [file, chunk] : GE::Resources::instance().chunks)
+            if (chunk->chunk == Mix_GetChunk(0))
+                return file;
+        return std::string("none");
+    };
+    EXPECT_EQ(click_at(100, 25), "screen_changed_event main_menu (sound), stopped");
+    EXPECT_EQ(sound(), "click.ogg");
+    EXPECT_EQ(click_at(100, 75), "go_left main_menu (sound), went on");
+    EXPECT_EQ(sound(), "switch.ogg");
+    EXPECT_EQ(click_at(100, 125), "go_right main_menu (sound), went on");
+    EXPECT_EQ(sound(), "switch.ogg");
 }
 
 } // namespace

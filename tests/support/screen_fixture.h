@@ -6,6 +6,7 @@
 #include "engine/resources/audio.h"
 #include "tests/support/events.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/game_data.h"
 #include "tests/support/headless_app.h"
 
 #include <SDL_mixer.h>
@@ -46,10 +47,7 @@ protected:
     std::string show(const std::string& file, const std::vector<std::string>& ids,
                      const More&... more)
     {
-        std::string xml = "<ui><stack_panel orientation=\"vertical\">";
-        for (const auto& id : ids)
-            xml += "<button id=\"" + id + "\" file=\"button.png\" width=\"200\" height=\"50\"/>";
-        write_file(file, xml + "</stack_panel></ui>");
+        write_buttons(file, ids);
         try {
             window.app->add_child(
                 std::make_shared<Screen>(window.context(), &window.app->window, &model, more...));

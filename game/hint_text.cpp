@@ -1,0 +1,31 @@
+#include "game/hint_text.h"
+
+#include <array>
+
+namespace Game {
+
+std::string roman_numeral_text(const std::string& label)
+{
+    static const std::array<const char*, 9> numerals{"I",  "II",  "III",  "IV", "V",
+                                                     "VI", "VII", "VIII", "IX"};
+    std::string text;
+    for (const char character : label) {
+        if (character >= '1' && character <= '9')
+            text += numerals[static_cast<std::size_t>(character - '1')];
+        else
+            text += ' ';
+    }
+    return text;
+}
+
+std::string shifted_letter_text(const std::string& label)
+{
+    std::string text = label;
+    for (char& character : text) {
+        if (character != ' ')
+            character = static_cast<char>(static_cast<unsigned char>(character) + 16);
+    }
+    return text;
+}
+
+} // namespace Game

@@ -1,0 +1,67 @@
+#include "game/level.h"
+
+#include "engine/core/event_names.h"
+#include "engine/core/game_model.h"
+#include "game/room_scene.h"
+
+namespace Game {
+
+Level::Level(GE::Render_context* renderer, GE::App_window* window, GE::Game_model* model)
+    : GE::UI(renderer, window), model(model), go_left_handler([this](GE::Event& event) {
+          turn(-1);
+          event.propagating = false;
+      }),
+      go_right_handler([this](GE::Event& event) {
+          turn(1);
+          event.propagating = false;
+      })
+{
+    model->add_event_listener("go_left", go_left_handler);
+    model->add_event_listener("go_right", go_right_handler);
+}
+
+Level::~Level()
+{
+    if (listening)
+        stop_listening();
+}
+
+void Level::stop_listening()
+{
+    model->remove_event_listener("go_left", go_left_handler);
+    model->remove_event_listener("go_right", go_right_handler);
+    listening = false;
+}
+
+void Level::add_scene(std::shared_ptr<Scene> scene)
+{
+    scenes.push_back(scene);
+    if (scenes.size() == 1)
+        add_child(scene);
+    if (auto* room = dynamic_cast<Room_scene*>(scene.get()))
+        watch_door(*room);
+}
+
+void Level::watch_door(Room_scene& room)
+{
+    const auto door = room.find_child("door_hit");
+    if (!door)
+        return;
+    door->add_event_listener(GE::mouse_button_up_event, [this, &room](GE::Event&) {
+        // Reported before it is recorded: the model's listeners still see the previous door.
+        model->dispatch_event("hit_door");
+        selected_door_label = &room.door_label;
+    });
+}
+
+void Level::turn(int step)
+{
+    if (scenes.empty())
+        return;
+    const auto count = static_cast<std::int32_t>(scenes.size());
+    current_scene = ((current_scene + step) % count + count) % count;
+    clear_children();
+    add_child(scenes[static_cast<std::size_t>(current_scene)]);
+}
+
+} // namespace Game

@@ -1,0 +1,103 @@
+#include "game/level_loader.h"
+
+#include "engine/core/error_text.h"
+#include "engine/core/ge_runtime_error.h"
+#include "engine/widgets/label.h"
+#include "game/hint_text.h"
+#include "game/level.h"
+#include "game/room_scene.h"
+
+#include <memory>
+
+namespace Game {
+
+namespace {
+
+constexpr std::size_t clocks_door_index = 2;
+
+} // namespace
+
+Level_loader::Level_loader(GE::Render_context* renderer, std::uint64_t seed)
+    : renderer(renderer), scene_loader(renderer), random(seed)
+{
+}
+
+void Level_loader::load(Level& level, const std::string& file_name)
+{
+    if (!document.load_file(file_name.c_str(), pugi::parse_default, pugi::encoding_auto))
+        throw GE::GE_runtime_error("Can not load a file with UI");
+    level_file = file_name;
+    std::vector<std::string> door_labels;
+    for (const pugi::xml_node& node : document.child("level").children("scene"))
+        load_scene(level, node, door_labels);
+}
+
+void Level_loader::load_scene(Level& level, const pugi::xml_node& node,
+                              std::vector<std::string>& door_labels)
+{
+    const std::string type = node.attribute("type").as_string("");
+    const pugi::xml_attribute door_label = node.attribute("door_label");
+    const bool room = type == "room" && !door_label.empty();
+    scene_file = node.attribute("file").as_string("");
+
+    std::shared_ptr<Scene> scene;
+    if (room) {
+        door_labels.emplace_back(door_label.as_string(""));
+        scene = std::make_shared<Room_scene>(door_labels.back());
+    } else {
+        scene = std::make_shared<Scene>();
+    }
+    GE::naming_errors(level_file + ": scene \"" + scene_file + "\"",
+                      [&] { scene_loader.load(scene.get(), scene_file); });
+    scene->horizontal_align = GE::Horizontal_align::center;
+
+    if (room) {
+        if (!scene->find_child("door_hit"))
+            fail("has no object with id \"door_hit\"");
+        replace_label(*scene, "door_label", door_labels.back());
+    } else if (type == "picture") {
+        if (door_labels.empty())
+            fail("is a picture, but no room with a door_label comes before it");
+        level.correct_door_label = draw_door(door_labels);
+        replace_label(*scene, "picture_label", hint_for(level.correct_door_label));
+    } else if (type == "clocks") {
+        if (door_labels.size() <= clocks_door_index)
+            fail("shows clocks, but fewer than three rooms with a door_label come before it");
+        level.correct_door_label = door_labels[clocks_door_index];
+    }
+    level.add_scene(scene);
+}
+
+const std::string& Level_loader::draw_door(const std::vector<std::string>& door_labels)
+{
+    const std::uint64_t drawn = random();
+    return door_labels[drawn % door_labels.size()];
+}
+
+std::string Level_loader::hint_for(const std::string& label) const
+{
+    if (level_file == "level_1.xml")
+        return roman_numeral_text(label);
+    if (level_file == "level_2.xml")
+        return shifted_letter_text(label);
+    return {};
+}
+
+void Level_loader::replace_label(Scene& scene, const std::string& id, const std::string& text)
+{
+    const auto old = std::dynamic_pointer_cast<GE::Label>(scene.find_child(id));
+    if (!old)
+        fail("has no label with id \"" + id + "\"");
+    auto label = std::make_shared<GE::Label>(renderer, old->id, old->font, old->color, text);
+    scene.remove_child(old);
+    label->set_y(old->get_y());
+    label->horizontal_align = old->horizontal_align;
+    scene.add_child(label);
+}
+
+void Level_loader::fail(const std::string& problem) const
+{
+    throw GE::GE_runtime_error(level_file + ": scene \"" + scene_file + "\" " + problem);
+}
+
+} // namespace Game

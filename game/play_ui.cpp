@@ -1,0 +1,32 @@
+#include "game/play_ui.h"
+
+#include "engine/core/game_model.h"
+#include "engine/widgets/button.h"
+#include "game/for_each_button.h"
+
+namespace Game {
+
+Play_ui::Play_ui(GE::Render_context* renderer, GE::App_window* window, GE::Game_model* model)
+    : GE::UI(renderer, window), model(model)
+{
+    ui_loader.load(this, file_name);
+    for_each_button(*this, [this](GE::Button* button) {
+        if (button->id == "menu")
+            menu_button = button;
+        if (button->id == "go_left")
+            go_left_button = button;
+        if (button->id == "go_right")
+            go_right_button = button;
+    });
+    on_click(
+        require_button(menu_button, file_name, "menu"), "click",
+        [model] { model->set_screen("main_menu"); }, true);
+    on_click(
+        require_button(go_left_button, file_name, "go_left"), "switch",
+        [model] { model->dispatch_event("go_left"); }, false);
+    on_click(
+        require_button(go_right_button, file_name, "go_right"), "switch",
+        [model] { model->dispatch_event("go_right"); }, false);
+}
+
+} // namespace Game

@@ -1,0 +1,66 @@
+#include "tests/support/game_data.h"
+
+#include "tests/support/fixtures.h"
+
+namespace Support {
+
+void write_level(const std::string& file, const std::vector<std::string>& scenes)
+{
+    std::string xml = "<level>";
+    for (const auto& scene : scenes) {
+        if (scene.find('=') != std::string::npos)
+            xml += "<scene " + scene + "/>";
+        else if (scene == "picture" || scene == "clocks")
+            xml += "<scene type=\"" + scene + "\" file=\"" + scene + ".xml\"/>";
+        else if (scene == "view")
+            xml += R"(<scene file="clocks.xml"/>)";
+        else
+            xml += R"(<scene type="room" file="room.xml" door_label=")" + scene + "\"/>";
+    }
+    write_file(file, xml + "</level>");
+}
+
+void write_buttons(const std::string& file, const std::vector<std::string>& ids, int x, int y)
+{
+    std::string xml = "<ui><stack_panel orientation=\"vertical\" x=\"" + std::to_string(x) +
+                      "\" y=\"" + std::to_string(y) + "\">";
+    for (const auto& id : ids)
+        xml += "<button id=\"" + id + "\" file=\"button.png\" width=\"200\" height=\"50\"/>";
+    write_file(file, xml + "</stack_panel></ui>");
+}
+
+void write_game_data()
+{
+    write_png("button.png", 20, 5, {90, 90, 90, 255});
+    write_buttons("main_menu.xml", {"play", "settings", "exit"});
+    write_buttons("play_ui.xml", {"menu", "go_left", "go_right"});
+    write_buttons("enter_confirmation.xml", {"yes", "no"}, 1000, 800);
+    write_buttons("retry_confirmation.xml", {"yes", "no"}, 1000, 800);
+    write_buttons("complete_ui.xml", {"exit_to_main_menu"});
+
+    const std::string font = "<font id=\"f\" file=\"" + font_file + "\" size=\"30\"/>";
+    write_file(
+        "room.xml",
+        "<scene>" + font +
+            R"(<rect id="door_hit" x="300" y="300" width="200" height="400"/>)"
+            R"(<label id="door_label" font_id="f" text="?" y="250" horizontal_align="center"/>)"
+            "</scene>");
+    write_file("picture.xml", "<scene>" + font +
+                                  R"(<label id="picture_label" font_id="f" text="?" x="9" y="300" )"
+                                  R"(horizontal_align="right"/></scene>)");
+    write_file("clocks.xml", R"(<scene><rect width="400" height="400"/></scene>)");
+    write_level("level_1.xml", {"1", "2", "3", "clocks"});
+    write_level("level_2.xml", {"4", "5", "picture"});
+    write_level("level_3.xml", {"1", "2", "view", "3", "4", "clocks"});
+}
+
+void write_game_sounds()
+{
+    for (const char* file : {"impactBell_heavy_003.ogg", "metalClick.ogg",
+                             "impactBell_heavy_000.ogg", "impactBell_heavy_001.ogg",
+                             "Scary Horror Ambience #10.ogg", "Scary Horror Ambience #1.ogg",
+                             "Scary Horror Ambience #2.ogg", "Scary Horror Ambience #5.ogg"})
+        write_sound(file, 0.5);
+}
+
+} // namespace Support
