@@ -1,5 +1,6 @@
+#include "engine/core/error_text.h"
 #include "engine/core/sdl_lifetime.h"
-#include "engine/core/window_settings.h"
+#include "game/create_application.h"
 #include "game/vossmere.h"
 #include "game/vossmere_model.h"
 
@@ -8,6 +9,7 @@
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -20,17 +22,18 @@ int play()
     SDL_SetHint("SDL_RENDER_SCALE_QUALITY", "best");
     const GE::SDL_lifetime sdl;
     Game::Vossmere_model model;
-    auto app = std::make_shared<Game::Vossmere>(title, 0xFFFFFFFF, GE::window_settings, model);
+    // Shared: the application is the root container, which its children find through it.
+    const std::shared_ptr<Game::Vossmere> app = Game::create_application(model);
     app->render();
     app->run();
     return 0;
 }
 
-void report(const char* message)
+void report(const std::string& message)
 {
     std::cerr << title << ": " << message << '\n';
     // Fails quietly where there is no display to show it on.
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title, message, nullptr);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title, message.c_str(), nullptr);
 }
 
 } // namespace
@@ -40,7 +43,7 @@ int main(int, char*[])
     try {
         return play();
     } catch (const std::exception& error) {
-        report(error.what());
+        report(GE::error_text(error));
     } catch (...) {
         report("an unknown error ended the game");
     }

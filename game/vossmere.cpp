@@ -1,7 +1,16 @@
 #include "game/vossmere.h"
 
+#include "engine/core/error_text.h"
 #include "engine/core/event_names.h"
+#include "engine/core/game_model.h"
 #include "engine/core/mouse_event.h"
+#include "engine/resources/audio.h"
+#include "game/complete_ui.h"
+#include "game/confirmation.h"
+#include "game/level.h"
+#include "game/level_loader.h"
+#include "game/main_menu.h"
+#include "game/play_ui.h"
 
 #include <SDL_events.h>
 #include <SDL_mouse.h>
@@ -15,6 +24,7 @@ constexpr float design_width = 1440;
 constexpr float aspect_ratio = 4.0f / 3.0f;
 constexpr std::uint32_t opaque_black = 0xFF000000;
 constexpr std::uint32_t opaque_white = 0xFFFFFFFF;
+constexpr std::int32_t last_level = 3;
 
 const std::string& mouse_event_name(std::uint32_t sdl_type)
 {
@@ -28,12 +38,69 @@ const std::string& mouse_event_name(std::uint32_t sdl_type)
     }
 }
 
+// Builds a screen from its file; a failure names the file.
+template <typename Screen, typename... More>
+std::shared_ptr<Screen> build(GE::App& app, GE::Game_model& model, const std::string& file,
+                              const More&... more)
+{
+    return GE::naming_errors(file, [&] {
+        return std::make_shared<Screen>(&app.render_context, &app.window, &model, more...);
+    });
+}
+
 } // namespace
+
+const std::array<std::pair<const char*, Vossmere::Reaction>, 11> Vossmere::reactions{{
+    {"screen_changed_event", &Vossmere::show_current_screen},
+    {"apply_settings", &Vossmere::apply_settings},
+    {"exit_game", &Vossmere::exit_game},
+    {"hit_door", &Vossmere::open_door_dialog},
+    {"retry_hit_yes", &Vossmere::retry},
+    {"retry_hit_no", &Vossmere::give_up},
+    {"enter_hit_yes", &Vossmere::enter_chosen_door},
+    {"enter_hit_no", &Vossmere::close_door_dialog},
+    {"go_left", &Vossmere::close_door_dialog},
+    {"go_right", &Vossmere::close_door_dialog},
+    {"exit_to_main_menu", &Vossmere::exit_to_main_menu},
+}};
 
 Vossmere::Vossmere(const std::string& title, std::uint32_t clear_colour,
                    GE::Window_settings& settings, GE::Game_model& model)
-    : GE::App(title, clear_colour, settings), model(&model), settings(&settings)
+    : GE::App(title, clear_colour, settings), model(&model), settings(&settings),
+      main_menu(build<Main_menu>(*this, model, "main_menu.xml")),
+      play_ui(build<Play_ui>(*this, model, "play_ui.xml")),
+      enter_confirmation(build<Confirmation>(*this, model, "enter_confirmation.xml", "enter")),
+      retry_confirmation(build<Confirmation>(*this, model, "retry_confirmation.xml", "retry")),
+      complete_ui(build<Complete_ui>(*this, model, "complete_ui.xml"))
 {
+    load_level();
+    add_child(main_menu);
+    GE::play_music("menu_music");
+    listen_on_model();
+}
+
+Vossmere::~Vossmere()
+{
+    // The model outlives the application: leave it no listener that points here.
+    for (const auto& [name, reaction] : reactions)
+        model->remove_event_listener(name, listener_for(reaction));
+    current_level.reset();
+    complete_ui.reset();
+    retry_confirmation.reset();
+    enter_confirmation.reset();
+    play_ui.reset();
+    main_menu.reset();
+}
+
+GE::Event_listener Vossmere::listener_for(Reaction reaction)
+{
+    return [this, reaction](GE::Event&) { (this->*reaction)(); };
+}
+
+void Vossmere::listen_on_model()
+{
+    for (const auto& [name, reaction] : reactions)
+        model->add_event_listener(name, listener_for(reaction));
 }
 
 void Vossmere::render()
@@ -80,5 +147,84 @@ bool Vossmere::dispatch_mouse_event(std::uint32_t sdl_type, float x, float y)
     request_frame();
     return true;
 }
+
+void Vossmere::show_current_screen()
+{
+    clear_children();
+    const std::string& screen = model->screen;
+    if (screen == "play") {
+        add_child(current_level);
+        add_child(play_ui); // the overlay lies above the level
+        GE::play_music("game_music");
+    } else if (screen == "main_menu") {
+        add_child(main_menu);
+        GE::play_music("menu_music");
+    }
+}
+
+void Vossmere::load_level()
+{
+    if (current_level)
+        current_level->stop_listening();
+    // Released before the next is built: a level removes its model listeners by their type.
+    current_level.reset();
+    current_level = std::make_shared<Level>(&render_context, &window, model);
+    const std::string file = "level_" + std::to_string(level_number) + ".xml";
+    GE::naming_errors(file, [&] { Level_loader(&render_context).load(*current_level, file); });
+}
+
+void Vossmere::apply_settings()
+{
+    main_menu = build<Main_menu>(*this, *model, "main_menu.xml");
+    show_current_screen();
+}
+
+void Vossmere::exit_game() { exit_requested = true; }
+
+void Vossmere::open_door_dialog()
+{
+    GE::play_sound("click");
+    if (!has_child(enter_confirmation))
+        add_child(enter_confirmation);
+}
+
+void Vossmere::close_door_dialog() { remove_child(enter_confirmation); }
+
+void Vossmere::enter_chosen_door()
+{
+    clear_children();
+    const std::string* chosen = current_level->selected_door_label;
+    if (chosen == nullptr || *chosen != current_level->correct_door_label) {
+        GE::play_sound("game_over");
+        GE::play_music("death_music");
+        add_child(retry_confirmation);
+        return;
+    }
+    GE::play_sound("completed");
+    if (level_number < last_level) {
+        ++level_number;
+        load_level();
+        show_current_screen();
+        return;
+    }
+    add_child(complete_ui);
+    level_number = 1;
+    load_level(); // ready for the next game
+    GE::play_music("completion_music");
+}
+
+void Vossmere::retry() { restart_at("play"); }
+
+void Vossmere::give_up() { restart_at("main_menu"); }
+
+void Vossmere::restart_at(const std::string& screen)
+{
+    clear_children();
+    level_number = 1;
+    load_level();
+    model->set_screen(screen);
+}
+
+void Vossmere::exit_to_main_menu() { model->set_screen("main_menu"); }
 
 } // namespace Game

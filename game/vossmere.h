@@ -1,9 +1,13 @@
 #pragma once
 
 #include "engine/core/app.h"
+#include "engine/core/event_target.h"
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <utility>
 
 namespace GE {
 class Game_model;
@@ -12,12 +16,23 @@ struct Window_settings;
 
 namespace Game {
 
-// The game application: draws the 4:3 design canvas letterboxed into the window and turns SDL
-// mouse input into mouse events measured from the drawing area.
+class Complete_ui;
+class Confirmation;
+class Level;
+class Main_menu;
+class Play_ui;
+
+// The game application: owns the screens and the level being played, attaches the screens the
+// model asks for, runs the three levels in a row and decides the door the player goes through.
+// It draws the 4:3 design canvas letterboxed into the window and turns SDL mouse input into
+// mouse events measured from the drawing area.
 class Vossmere : public GE::App {
 public:
+    // Opens the window, builds every screen and the first level, shows the main menu and starts
+    // listening on the model. Throws the loaders' errors with the file's name added.
     Vossmere(const std::string& title, std::uint32_t clear_colour, GE::Window_settings& settings,
              GE::Game_model& model);
+    ~Vossmere() override;
 
     // Draws one frame: black window, white drawing area, then the screens.
     void render() override;
@@ -26,8 +41,39 @@ public:
     // asks for a frame.
     bool dispatch_mouse_event(std::uint32_t sdl_type, float x, float y);
 
+    // Attaches the screens of the model's current screen, with their music.
+    void show_current_screen();
+    // Replaces the current level by a new one read from "level_<level_number>.xml".
+    void load_level();
+
     GE::Game_model* model;         // not owned; outlives the application
     GE::Window_settings* settings; // not owned
+    std::shared_ptr<Main_menu> main_menu;
+    std::shared_ptr<Play_ui> play_ui;
+    std::shared_ptr<Confirmation> enter_confirmation;
+    std::shared_ptr<Confirmation> retry_confirmation;
+    std::shared_ptr<Complete_ui> complete_ui;
+    std::shared_ptr<Level> current_level;
+    std::int32_t level_number = 1;
+
+private:
+    using Reaction = void (Vossmere::*)();
+    // The model's events and the reaction to each, in the order they are registered.
+    static const std::array<std::pair<const char*, Reaction>, 11> reactions;
+
+    // One callable type for every reaction, so that the destructor can remove them by type.
+    GE::Event_listener listener_for(Reaction reaction);
+    void listen_on_model();
+
+    void apply_settings();
+    void exit_game();
+    void open_door_dialog();
+    void close_door_dialog();
+    void enter_chosen_door();
+    void retry();
+    void give_up();
+    void exit_to_main_menu();
+    void restart_at(const std::string& screen);
 };
 
 } // namespace Game

@@ -1,22 +1,192 @@
+#include "engine/core/error_text.h"
 #include "engine/core/event_names.h"
-#include "engine/core/game_model.h"
 #include "engine/core/mouse_event.h"
+#include "engine/resources/audio.h"
+#include "engine/widgets/button.h"
+#include "game/complete_ui.h"
+#include "game/confirmation.h"
+#include "game/create_application.h"
+#include "game/level.h"
+#include "game/main_menu.h"
+#include "game/play_ui.h"
+#include "game/room_scene.h"
 #include "game/vossmere.h"
+#include "game/vossmere_model.h"
 #include "tests/support/events.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/game_data.h"
 #include "tests/support/pixels.h"
 #include "tests/support/test_objects.h"
 
 #include <SDL_events.h>
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <tuple>
+#include <filesystem>
 
 namespace {
 
+using Children = std::vector<std::shared_ptr<GE::Render_object>>;
+
+// The game on a small data folder, driven by mouse events aimed at the objects on screen.
+class Game_flow : public testing::Test {
+protected:
+    Game_flow()
+    {
+        Support::write_game_data();
+        Support::write_game_sounds();
+        setenv("USERPROFILE", scratch.path().c_str(), 1); // no settings file: 1024x768
+        GE::current_music.clear();
+        app = Game::create_application(model);
+        app->render();
+    }
+    ~Game_flow() override { unsetenv("USERPROFILE"); }
+
+    // Presses and releases the mouse over the middle of `object`, then draws, as the loop does.
+    void click(GE::Render_object& object)
+    {
+        const auto rect = object.get_screen_rect();
+        const float offset = (app->get_width() - static_cast<float>(app->window.width)) * 0.5f;
+        for (auto type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP})
+            app->dispatch_mouse_event(type, rect.x + rect.w / 2 - offset, rect.y + rect.h / 2);
+        app->render();
+    }
+
+    // Turns right until the view shows door `label`, then clicks that door.
+    void click_door(const std::string& label)
+    {
+        auto& level = *app->current_level;
+        for (std::size_t turns = 0; turns <= level.scenes.size(); ++turns) {
+            auto* room = dynamic_cast<Game::Room_scene*>(level.children.at(0).get());
+            if (room != nullptr && room->door_label == label)
+                return click(*room->find_child("door_hit"));
+            click(*app->play_ui->go_right_button);
+        }
+        FAIL() << "no door " << label;
+    }
+
+    void win_level()
+    {
+        click_door(app->current_level->correct_door_label);
+        click(*app->enter_confirmation->yes_button);
+    }
+
+    Support::Scratch_dir scratch;
+    Game::Vossmere_model model;
+    std::shared_ptr<Game::Vossmere> app;
+};
+
+TEST_F(Game_flow, starts_at_the_menu_and_plays_a_level_with_its_overlay_and_door_dialog)
+{
+    EXPECT_EQ(app->children, Children{app->main_menu});
+    EXPECT_EQ(GE::current_music, "menu_music");
+    EXPECT_EQ(model.screen, "");
+
+    click(*app->main_menu->play_button);
+    const Children playing{app->current_level, app->play_ui};
+    EXPECT_EQ(app->children, playing);
+    EXPECT_EQ(GE::current_music, "game_music");
+
+    click(*app->play_ui->go_right_button);
+    Mix_HaltChannel(-1);
+    click_door("2");
+    click_door("2");
+    EXPECT_EQ(app->children, (Children{app->current_level, app->play_ui, app->enter_confirmation}));
+    EXPECT_EQ(Mix_Playing(-1), 2); // "click" for each door click
+    click(*app->play_ui->go_left_button);
+    EXPECT_EQ(app->children, playing); // turning closes the dialog
+    EXPECT_EQ(app->current_level->current_scene, 0);
+
+    click(*app->play_ui->go_right_button);
+    click(*app->play_ui->menu_button);
+    EXPECT_EQ(app->children, Children{app->main_menu});
+    click(*app->main_menu->play_button);
+    EXPECT_EQ(app->children, playing);
+    EXPECT_EQ(app->current_level->current_scene, 1); // the same level, in the same view
+}
+
+TEST_F(Game_flow, the_right_doors_lead_through_three_levels_to_the_complete_screen)
+{
+    click(*app->main_menu->play_button);
+    win_level();
+    EXPECT_EQ(app->level_number, 2);
+    EXPECT_EQ(app->current_level->scenes.size(), 3u);
+    click(*app->play_ui->go_right_button); // the new level turns
+    EXPECT_EQ(app->current_level->current_scene, 1);
+    win_level();
+    EXPECT_EQ(app->level_number, 3);
+    EXPECT_EQ(app->current_level->scenes.size(), 6u);
+    EXPECT_EQ(app->children, (Children{app->current_level, app->play_ui}));
+    win_level();
+    EXPECT_EQ(app->children, Children{app->complete_ui});
+    EXPECT_EQ(GE::current_music, "completion_music");
+    EXPECT_EQ(app->level_number, 1);
+    EXPECT_EQ(app->current_level->scenes.size(), 4u);
+    click(*app->complete_ui->exit_to_main_menu_button);
+    EXPECT_EQ(app->children, Children{app->main_menu});
+}
+
+TEST_F(Game_flow, a_wrong_door_kills_and_either_answer_restarts_at_level_one)
+{
+    for (const auto& [answer, shown] : {std::pair{"no", "main_menu"}, std::pair{"yes", "play"}}) {
+        click(*app->main_menu->play_button);
+        win_level();
+        click_door("4");
+        click_door("5"); // the door clicked last counts
+        if (app->current_level->correct_door_label == "5")
+            click_door("4");
+        click(*app->enter_confirmation->yes_button);
+        EXPECT_EQ(app->children, Children{app->retry_confirmation});
+        EXPECT_EQ(GE::current_music, "death_music");
+        click(answer == std::string("yes") ? *app->retry_confirmation->yes_button
+                                           : *app->retry_confirmation->no_button);
+        EXPECT_EQ(model.screen, shown);
+        EXPECT_EQ(app->level_number, 1);
+        EXPECT_EQ(app->current_level->current_scene, 0);
+        EXPECT_EQ(app->current_level->scenes.size(), 4u);
+        if (model.screen == "play")
+            click(*app->play_ui->menu_button);
+    }
+}
+
+TEST_F(Game_flow, exit_ends_the_loop_through_real_sdl_events)
+{
+    const auto exit = app->main_menu->exit_button->get_screen_rect();
+    SDL_WarpMouseInWindow(app->window.handle, static_cast<int>(exit.x + exit.w / 2),
+                          static_cast<int>(exit.y + exit.h / 2));
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    Support::push_sdl_event(SDL_MOUSEBUTTONDOWN);
+    Support::push_sdl_event(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT); // any button clicks
+    app->run();                                                   // returns after this pass
+    EXPECT_TRUE(app->exit_requested);
+}
+
+TEST(Game_start, a_missing_screen_or_level_file_is_named_in_the_error)
+{
+    Support::Scratch_dir scratch;
+    Support::write_game_data();
+    Support::write_game_sounds();
+    Game::Vossmere_model model;
+    for (const auto& [file, message] :
+         {std::pair{"level_1.xml", "level_1.xml: Can not load a file with UI"},
+          std::pair{"room.xml", "level_1.xml: scene \"room.xml\": Can not load a file with Scene"},
+          std::pair{"play_ui.xml", "play_ui.xml: Can not load a file with UI"}}) {
+        std::filesystem::rename(file, "moved");
+        try {
+            Game::create_application(model);
+            ADD_FAILURE() << "started without " << file;
+        } catch (const std::exception& error) {
+            EXPECT_EQ(GE::error_text(error), message);
+        }
+        std::filesystem::rename("moved", file);
+    }
+}
+
 TEST(Vossmere, letterboxes_the_canvas_and_measures_the_pointer_from_its_left_edge)
 {
+    Support::Scratch_dir scratch;
+    Support::write_game_data();
+    Support::write_game_sounds();
     // Resolution, canvas width, scale, black columns on each side (a canvas narrower than 4:3 is
     // cut on both sides instead) and the x of a mouse event at window x 300.
     const std::tuple<const char*, float, float, int, float> cases[] = {
@@ -28,13 +198,14 @@ TEST(Vossmere, letterboxes_the_canvas_and_measures_the_pointer_from_its_left_edg
     for (const auto& [resolution, canvas_width, scale, bar, pointer_at_300] : cases) {
         SCOPED_TRACE(resolution);
         GE::Window_settings settings = Support::settings_of(resolution);
-        GE::Game_model model;
+        Game::Vossmere_model model;
         auto app = std::make_shared<Game::Vossmere>("Vossmere test", 0xFFFFFFFF, settings, model);
         auto catcher = std::make_shared<Support::Box>(0, 0, 1440, 1080);
         float caught_x = -1;
         catcher->add_event_listener(GE::mouse_motion_event, [&caught_x](GE::Event& event) {
             caught_x = dynamic_cast<GE::Mouse_event&>(event).x;
         });
+        app->clear_children();
         app->add_child(catcher);
         app->render();
         EXPECT_FLOAT_EQ(app->get_width(), canvas_width);
@@ -53,6 +224,9 @@ TEST(Vossmere, letterboxes_the_canvas_and_measures_the_pointer_from_its_left_edg
 
 TEST(Vossmere, draws_a_frame_after_a_pass_with_a_mouse_event_and_none_for_a_key)
 {
+    Support::Scratch_dir scratch;
+    Support::write_game_data();
+    Support::write_game_sounds();
     GE::Window_settings settings = Support::settings_of("320x240");
     GE::Game_model model;
     auto app = std::make_shared<Game::Vossmere>("Vossmere test", 0xFFFFFFFF, settings, model);

@@ -1,0 +1,42 @@
+#include "game/create_application.h"
+
+#include "engine/core/window_settings.h"
+#include "engine/persistence/game_folder.h"
+#include "engine/persistence/settings_file.h"
+#include "engine/resources/audio.h"
+#include "game/vossmere.h"
+#include "game/vossmere_model.h"
+
+#include <array>
+#include <utility>
+
+namespace Game {
+
+namespace {
+
+const std::string title = "Vossmere";
+constexpr std::uint32_t opaque_white = 0xFFFFFFFF;
+
+const std::array<std::pair<const char*, const char*>, 8> audio{{
+    {"click", "impactBell_heavy_003.ogg"},
+    {"switch", "metalClick.ogg"},
+    {"completed", "impactBell_heavy_000.ogg"},
+    {"game_over", "impactBell_heavy_001.ogg"},
+    {"menu_music", "Scary Horror Ambience #10.ogg"},
+    {"game_music", "Scary Horror Ambience #1.ogg"},
+    {"death_music", "Scary Horror Ambience #2.ogg"},
+    {"completion_music", "Scary Horror Ambience #5.ogg"},
+}};
+
+} // namespace
+
+std::unique_ptr<Vossmere> create_application(Vossmere_model& model)
+{
+    GE::set_game_folder(title);
+    GE::load_settings(GE::window_settings);
+    for (const auto& [name, file] : audio)
+        GE::register_sound(name, file);
+    return std::make_unique<Vossmere>(title, opaque_white, GE::window_settings, model);
+}
+
+} // namespace Game
