@@ -11,6 +11,7 @@
 #include "game/level_loader.h"
 #include "game/main_menu.h"
 #include "game/play_ui.h"
+#include "game/settings_menu.h"
 
 #include <SDL_events.h>
 #include <SDL_mouse.h>
@@ -85,6 +86,7 @@ Vossmere::~Vossmere()
     for (const auto& [name, reaction] : reactions)
         model->remove_event_listener(name, listener_for(reaction));
     current_level.reset();
+    settings_menu.reset();
     complete_ui.reset();
     retry_confirmation.reset();
     enter_confirmation.reset();
@@ -156,6 +158,12 @@ void Vossmere::show_current_screen()
         add_child(current_level);
         add_child(play_ui); // the overlay lies above the level
         GE::play_music("game_music");
+    } else if (screen == "settings_menu") {
+        settings_menu = GE::naming_errors("settings_menu.xml", [this] {
+            return std::make_shared<Settings_menu>(&render_context, &window, settings, model,
+                                                   *displays);
+        });
+        add_child(settings_menu);
     } else if (screen == "main_menu") {
         add_child(main_menu);
         GE::play_music("menu_music");

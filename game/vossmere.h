@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/core/app.h"
+#include "engine/core/display_modes.h"
 #include "engine/core/event_target.h"
 
 #include <array>
@@ -21,6 +22,7 @@ class Confirmation;
 class Level;
 class Main_menu;
 class Play_ui;
+class Settings_menu;
 
 // The game application: owns the screens and the level being played, attaches the screens the
 // model asks for, runs the three levels in a row and decides the door the player goes through.
@@ -53,8 +55,12 @@ public:
     std::shared_ptr<Confirmation> enter_confirmation;
     std::shared_ptr<Confirmation> retry_confirmation;
     std::shared_ptr<Complete_ui> complete_ui;
+    // The settings screen shown last; a new one is built each time it is shown.
+    std::shared_ptr<Settings_menu> settings_menu;
     std::shared_ptr<Level> current_level;
     std::int32_t level_number = 1;
+    // Where the settings screen finds the display modes it offers.
+    const GE::Display_source* displays = &GE::sdl_displays();
 
 private:
     using Reaction = void (Vossmere::*)();

@@ -36,8 +36,8 @@ protected:
     }
 
     Support::Scratch_dir scratch;
+    GE::Game_model model; // outlives the levels, which the app may hold
     Support::Headless_app app{1440, 1080};
-    GE::Game_model model;
 };
 
 TEST_F(Level_test, turns_through_its_views_in_a_ring)

@@ -15,6 +15,7 @@
 #include "tests/support/events.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/game_data.h"
+#include "tests/support/game_flow.h"
 #include "tests/support/pixels.h"
 #include "tests/support/test_objects.h"
 
@@ -26,55 +27,9 @@
 
 namespace {
 
-using Children = std::vector<std::shared_ptr<GE::Render_object>>;
+using Support::Children;
 
-// The game on a small data folder, driven by mouse events aimed at the objects on screen.
-class Game_flow : public testing::Test {
-protected:
-    Game_flow()
-    {
-        Support::write_game_data();
-        Support::write_game_sounds();
-        setenv("USERPROFILE", scratch.path().c_str(), 1); // no settings file: 1024x768
-        GE::current_music.clear();
-        app = Game::create_application(model);
-        app->render();
-    }
-    ~Game_flow() override { unsetenv("USERPROFILE"); }
-
-    // Presses and releases the mouse over the middle of `object`, then draws, as the loop does.
-    void click(GE::Render_object& object)
-    {
-        const auto rect = object.get_screen_rect();
-        const float offset = (app->get_width() - static_cast<float>(app->window.width)) * 0.5f;
-        for (auto type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP})
-            app->dispatch_mouse_event(type, rect.x + rect.w / 2 - offset, rect.y + rect.h / 2);
-        app->render();
-    }
-
-    // Turns right until the view shows door `label`, then clicks that door.
-    void click_door(const std::string& label)
-    {
-        auto& level = *app->current_level;
-        for (std::size_t turns = 0; turns <= level.scenes.size(); ++turns) {
-            auto* room = dynamic_cast<Game::Room_scene*>(level.children.at(0).get());
-            if (room != nullptr && room->door_label == label)
-                return click(*room->find_child("door_hit"));
-            click(*app->play_ui->go_right_button);
-        }
-        FAIL() << "no door " << label;
-    }
-
-    void win_level()
-    {
-        click_door(app->current_level->correct_door_label);
-        click(*app->enter_confirmation->yes_button);
-    }
-
-    Support::Scratch_dir scratch;
-    Game::Vossmere_model model;
-    std::shared_ptr<Game::Vossmere> app;
-};
+using Support::Game_flow;
 
 TEST_F(Game_flow, starts_at_the_menu_and_plays_a_level_with_its_overlay_and_door_dialog)
 {
@@ -197,9 +152,8 @@ TEST(Vossmere, letterboxes_the_canvas_and_measures_the_pointer_from_its_left_edg
     };
     for (const auto& [resolution, canvas_width, scale, bar, pointer_at_300] : cases) {
         SCOPED_TRACE(resolution);
-        GE::Window_settings settings = Support::settings_of(resolution);
         Game::Vossmere_model model;
-        auto app = std::make_shared<Game::Vossmere>("Vossmere test", 0xFFFFFFFF, settings, model);
+        const auto app = Support::start_game(model, resolution);
         auto catcher = std::make_shared<Support::Box>(0, 0, 1440, 1080);
         float caught_x = -1;
         catcher->add_event_listener(GE::mouse_motion_event, [&caught_x](GE::Event& event) {
@@ -227,9 +181,8 @@ TEST(Vossmere, draws_a_frame_after_a_pass_with_a_mouse_event_and_none_for_a_key)
     Support::Scratch_dir scratch;
     Support::write_game_data();
     Support::write_game_sounds();
-    GE::Window_settings settings = Support::settings_of("320x240");
-    GE::Game_model model;
-    auto app = std::make_shared<Game::Vossmere>("Vossmere test", 0xFFFFFFFF, settings, model);
+    Game::Vossmere_model model;
+    const auto app = Support::start_game(model, "320x240");
     for (const auto& [event, drawn] :
          {std::pair{SDL_KEYDOWN, Support::red}, std::pair{SDL_MOUSEMOTION, Support::white}}) {
         app->render_context.fill_rect({0, 0, 320, 240}, 0xFF0000FF);

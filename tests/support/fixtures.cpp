@@ -51,6 +51,13 @@ GE::Window_settings settings_of(const std::string& resolution, bool fullscreen)
     return settings;
 }
 
+GE::Display_source displays_of(const std::vector<std::vector<SDL_DisplayMode>>& displays)
+{
+    return {[displays] { return static_cast<int>(displays.size()); },
+            [displays](int display) { return static_cast<int>(displays.at(display).size()); },
+            [displays](int display, int index) { return displays.at(display).at(index); }};
+}
+
 Scratch_dir::Scratch_dir() : previous(std::filesystem::current_path())
 {
     std::string pattern =

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "engine/core/display_modes.h"
 #include "engine/core/window_settings.h"
 
 #include <SDL_pixels.h>
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // Files and settings made by the tests themselves, and a scratch folder to keep the files in.
 namespace Support {
@@ -23,6 +25,9 @@ void write_sound(const std::string& file, double seconds, double frequency = 440
 
 // Window settings of the given resolution text, such as "1024x768".
 GE::Window_settings settings_of(const std::string& resolution, bool fullscreen = false);
+
+// Displays that offer the given modes, each display's in SDL's order.
+GE::Display_source displays_of(const std::vector<std::vector<SDL_DisplayMode>>& displays);
 
 // A fresh temporary folder that is the working directory while the object lives.
 class Scratch_dir {

@@ -2,6 +2,8 @@
 
 #include "tests/support/fixtures.h"
 
+#include <filesystem>
+
 namespace Support {
 
 void write_level(const std::string& file, const std::vector<std::string>& scenes)
@@ -37,6 +39,20 @@ void write_game_data()
     write_buttons("enter_confirmation.xml", {"yes", "no"}, 1000, 800);
     write_buttons("retry_confirmation.xml", {"yes", "no"}, 1000, 800);
     write_buttons("complete_ui.xml", {"exit_to_main_menu"});
+    write_png("triangle.png", 16, 9, {200, 200, 200, 255});
+    write_png("triangle_over.png", 16, 9, {200, 0, 0, 255});
+    std::filesystem::copy_file(font_file, "OpenSans-SemiBold.ttf");
+    write_file(
+        "settings_menu.xml",
+        R"(<ui><color id="ink" r="20" g="20" b="20" a="255"/>)"
+        R"(<stack_panel id="main_panel" x="400" y="200"><stack_panel id="settings_panel">)"
+        R"(<stack_panel id="resolution_panel"><drop_down_list id="resolution_list" )"
+        R"(width="300" height="50" color_id="ink"/></stack_panel>)"
+        R"(<stack_panel id="fullscreen_panel"><checkbox id="fullscreen_checkbox" )"
+        R"(width="50" height="50" color_id="ink"/></stack_panel></stack_panel></stack_panel>)"
+        R"(<stack_panel y="900"><button id="back" file="button.png" width="200" )"
+        R"(height="50"/><button id="apply" file="button.png" width="200" height="50"/>)"
+        "</stack_panel></ui>");
 
     const std::string font = "<font id=\"f\" file=\"" + font_file + "\" size=\"30\"/>";
     write_file(

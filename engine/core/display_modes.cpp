@@ -1,0 +1,111 @@
+#include "engine/core/display_modes.h"
+
+#include "engine/core/app_window.h"
+#include "engine/core/sdl_runtime_error.h"
+#include "engine/core/window_settings.h"
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+
+namespace GE {
+
+namespace {
+
+// Just below 4/3 in single precision, so that 4:3 itself is offered and 5:4 is not.
+constexpr float narrowest_aspect = 1.3323333f;
+
+int checked_count(int count)
+{
+    if (count < 0)
+        throw SDL_runtime_error::from_sdl();
+    return count;
+}
+
+void set_fullscreen(App_window& window, bool fullscreen)
+{
+    check_sdl(SDL_SetWindowFullscreen(window.handle, fullscreen ? SDL_WINDOW_FULLSCREEN : 0));
+    if (!fullscreen)
+        SDL_SetWindowPosition(window.handle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
+// Gives the window its size and, for fullscreen, the display mode of that size.
+void resize(App_window& window, const Resolution& resolution, bool fullscreen)
+{
+    SDL_DisplayMode mode{};
+    SDL_GetWindowDisplayMode(window.handle, &mode);
+    mode.w = resolution.width;
+    mode.h = resolution.height;
+    // The mode only matters in fullscreen, where the display must offer one of about that size.
+    SDL_DisplayMode closest{};
+    if (fullscreen && SDL_GetClosestDisplayMode(SDL_GetWindowDisplayIndex(window.handle), &mode,
+                                                &closest) == nullptr)
+        throw SDL_runtime_error::from_sdl();
+    SDL_SetWindowDisplayMode(window.handle, &mode);
+    window.set_size(resolution.width, resolution.height);
+    set_fullscreen(window, fullscreen);
+}
+
+} // namespace
+
+const Display_source& sdl_displays()
+{
+    static const Display_source source{
+        [] { return checked_count(SDL_GetNumVideoDisplays()); },
+        [](int display) { return checked_count(SDL_GetNumDisplayModes(display)); },
+        [](int display, int index) {
+            SDL_DisplayMode mode{};
+            check_sdl(SDL_GetDisplayMode(display, index, &mode));
+            return mode;
+        }};
+    return source;
+}
+
+void list_display_modes(std::vector<std::string>& out, std::int32_t max_modes_per_display,
+                        const Display_source& source)
+{
+    std::vector<std::pair<int, int>> offered;
+    const int displays = source.display_count();
+    for (int display = 0; display < displays; ++display) {
+        const int modes = std::min(source.mode_count(display), max_modes_per_display);
+        for (int index = 0; index < modes; ++index) {
+            const SDL_DisplayMode mode = source.mode(display, index);
+            const std::pair size{mode.w, mode.h};
+            if (static_cast<float>(mode.w) / static_cast<float>(mode.h) <= narrowest_aspect ||
+                std::find(offered.begin(), offered.end(), size) != offered.end())
+                continue;
+            offered.push_back(size);
+            out.push_back(letter_space(std::to_string(mode.w) + "x" + std::to_string(mode.h)));
+        }
+    }
+}
+
+std::string letter_space(const std::string& text)
+{
+    std::string spaced;
+    for (const char character : text) {
+        if (!spaced.empty())
+            spaced += ' ';
+        spaced += character;
+    }
+    return spaced;
+}
+
+void apply_window_settings(App_window& window, Window_settings& settings,
+                           const std::string& resolution_text, bool fullscreen)
+{
+    if (resolution_text == settings.resolution->text && fullscreen == settings.fullscreen)
+        return;
+    auto chosen = std::make_unique<Resolution>(resolution_text);
+    try {
+        resize(window, *chosen, fullscreen);
+    } catch (const SDL_runtime_error&) {
+        // Back to what worked, so that window and settings agree; the refusal is reported.
+        resize(window, *settings.resolution, settings.fullscreen);
+        throw;
+    }
+    settings.resolution = std::move(chosen);
+    settings.fullscreen = fullscreen;
+}
+
+} // namespace GE

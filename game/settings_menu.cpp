@@ -1,0 +1,152 @@
+#include "game/settings_menu.h"
+
+#include "engine/core/event_names.h"
+#include "engine/core/game_model.h"
+#include "engine/core/ge_runtime_error.h"
+#include "engine/core/sdl_runtime_error.h"
+#include "engine/core/window_settings.h"
+#include "engine/persistence/settings_file.h"
+#include "engine/resources/audio.h"
+#include "engine/resources/resources.h"
+#include "engine/widgets/button.h"
+#include "engine/widgets/checkbox.h"
+#include "engine/widgets/drop_down_list.h"
+#include "engine/widgets/label.h"
+#include "game/for_each_button.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iostream>
+
+namespace Game {
+
+namespace {
+
+constexpr int modes_per_display = 10;
+constexpr SDL_Color highlighted{200, 0, 0, 255};
+constexpr float message_y = 1000;
+
+std::string without_spaces(std::string text)
+{
+    std::erase_if(text, [](unsigned char character) { return std::isspace(character) != 0; });
+    return text;
+}
+
+void play_switch(GE::Event&) { GE::play_sound("switch"); }
+
+} // namespace
+
+Settings_menu::Settings_menu(GE::Render_context* renderer, GE::App_window* window,
+                             GE::Window_settings* settings, GE::Game_model* model,
+                             const GE::Display_source& displays)
+    : GE::UI(renderer, window), model(model), settings(settings),
+      font(GE::Resources::instance().get_font("OpenSans-SemiBold.ttf", 20))
+{
+    ui_loader.load(this, file_name);
+    auto& settings_panel = require<GE::Render_object_container>(
+        require<GE::Render_object_container>(*this, "main_panel"), "settings_panel");
+    resolution_list = &require<GE::Drop_down_list>(
+        require<GE::Render_object_container>(settings_panel, "resolution_panel"), "resolution_list",
+        "drop-down list");
+    fill_resolution_list(displays);
+    resolution_list->add_event_listener(GE::mouse_button_up_event, play_switch);
+
+    fullscreen_checkbox = &require<GE::Checkbox>(
+        require<GE::Render_object_container>(settings_panel, "fullscreen_panel"),
+        "fullscreen_checkbox", "checkbox");
+    show_fullscreen_setting();
+    fullscreen_checkbox->add_event_listener(GE::mouse_button_up_event, play_switch);
+
+    for_each_button(*this, [this](GE::Button* button) {
+        if (button->id == "back")
+            back_button = button;
+        if (button->id == "apply")
+            apply_button = button;
+    });
+    on_click(
+        require_button(back_button, file_name, "back"), "click",
+        [model] { model->set_screen("main_menu"); }, false);
+    on_click(
+        require_button(apply_button, file_name, "apply"), "click", [this] { apply(); }, true);
+}
+
+template <typename Object>
+Object& Settings_menu::require(GE::Render_object_container& parent, const std::string& id,
+                               const char* kind)
+{
+    auto* found = dynamic_cast<Object*>(parent.find_child(id).get());
+    if (found == nullptr) {
+        const std::string where = parent.id.empty() ? "" : " in \"" + parent.id + "\"";
+        throw GE::GE_runtime_error(file_name + " has no " + kind + " with id \"" + id + "\"" +
+                                   where);
+    }
+    return *found;
+}
+
+void Settings_menu::fill_resolution_list(const GE::Display_source& displays)
+{
+    std::vector<std::string> modes;
+    GE::list_display_modes(modes, modes_per_display, displays);
+    for (const auto& text : modes) {
+        auto label = std::make_shared<GE::Label>(renderer, "", font, resolution_list->color, text);
+        resolution_labels.push_back(label);
+        resolution_list->items[0].push_back(label);
+        resolution_list->items[1].push_back(
+            std::make_shared<GE::Label>(renderer, "", font, highlighted, text));
+    }
+    resolution_list->selected_index = current_resolution_index();
+}
+
+void Settings_menu::show_fullscreen_setting()
+{
+    GE::Checkbox& checkbox = *fullscreen_checkbox;
+    const bool was_checked = checkbox.checked;
+    checkbox.checked = settings->fullscreen;
+    if (!was_checked && checkbox.checked_images.contains(checkbox.mouse_over))
+        checkbox.show_image(checkbox.mouse_over);
+}
+
+std::int32_t Settings_menu::current_resolution_index() const
+{
+    const auto count = static_cast<std::int32_t>(resolution_labels.size());
+    for (std::int32_t index = 0; index < count; ++index)
+        if (without_spaces(resolution_labels[static_cast<std::size_t>(index)]->text) ==
+            settings->resolution->text)
+            return index;
+    return count < 2 ? 0 : 1;
+}
+
+void Settings_menu::apply()
+{
+    std::string chosen = without_spaces(resolution_list->get_selected_text());
+    if (chosen.empty()) // nothing listed: only the fullscreen choice changes
+        chosen = settings->resolution->text;
+    try {
+        GE::apply_window_settings(*window, *settings, chosen, fullscreen_checkbox->checked);
+    } catch (const GE::SDL_runtime_error&) {
+        show_message("This display mode could not be applied.");
+        return;
+    }
+    try {
+        GE::save_settings(*settings);
+    } catch (const GE::GE_runtime_error& error) {
+        // The window keeps the new mode for this run; the player is told it will not last.
+        std::cerr << "Vossmere: " << error.what() << '\n';
+        show_message(std::string("The settings could not be saved: ") + error.what());
+        return;
+    }
+    // This screen is replaced while the event is dispatched: nothing of it may be used after.
+    model->dispatch_event("apply_settings");
+}
+
+void Settings_menu::show_message(const std::string& text)
+{
+    if (message)
+        remove_child(message);
+    message = std::make_shared<GE::Label>(renderer, "message", font, highlighted, text);
+    message->horizontal_align = GE::Horizontal_align::center;
+    message->set_y(message_y);
+    add_child(message);
+}
+
+} // namespace Game

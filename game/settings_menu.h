@@ -1,0 +1,64 @@
+#pragma once
+
+#include "engine/core/display_modes.h"
+#include "engine/ui/ui.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace GE {
+class Button;
+class Checkbox;
+class Drop_down_list;
+class Font;
+class Game_model;
+class Label;
+class Render_object_container;
+struct Window_settings;
+} // namespace GE
+
+namespace Game {
+
+// The resolution and fullscreen choice. "apply" changes the window, saves the settings and
+// dispatches "apply_settings"; "back" returns to the main menu and forgets the choice.
+class Settings_menu : public GE::UI {
+public:
+    // Builds the screen from "settings_menu.xml" and fills the list with the displays' modes.
+    // Throws GE_runtime_error naming the file and the id when an object of the screen is missing.
+    Settings_menu(GE::Render_context* renderer, GE::App_window* window,
+                  GE::Window_settings* settings, GE::Game_model* model,
+                  const GE::Display_source& displays = GE::sdl_displays());
+
+    // The entry showing the current resolution; otherwise the second entry, or the first when
+    // there are fewer than two.
+    std::int32_t current_resolution_index() const;
+
+    std::string file_name = "settings_menu.xml";
+    GE::Game_model* model;         // not owned; outlives every screen
+    GE::Window_settings* settings; // not owned
+    // The normal look of every entry of the list, in its order; shared with the list.
+    std::vector<std::shared_ptr<GE::Label>> resolution_labels;
+    GE::Drop_down_list* resolution_list = nullptr; // owned by the tree
+    GE::Checkbox* fullscreen_checkbox = nullptr;   // owned by the tree
+    GE::Button* back_button = nullptr;             // owned by the tree
+    GE::Button* apply_button = nullptr;            // owned by the tree
+    // What went wrong with the last "apply", shown under the screen; empty until then.
+    std::shared_ptr<GE::Label> message;
+
+private:
+    // The direct child `id` of `parent`, which must be an Object (`kind` names it in the error).
+    template <typename Object>
+    Object& require(GE::Render_object_container& parent, const std::string& id,
+                    const char* kind = "container");
+    void fill_resolution_list(const GE::Display_source& displays);
+    void show_fullscreen_setting();
+    // May destroy this screen: the application rebuilds its screens on "apply_settings".
+    void apply();
+    void show_message(const std::string& text);
+
+    std::shared_ptr<GE::Font> font;
+};
+
+} // namespace Game
