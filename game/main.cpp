@@ -6,6 +6,8 @@
 
 #include <SDL.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <memory>
@@ -25,6 +27,15 @@ int play()
     // Shared: the application is the root container, which its children find through it.
     const std::shared_ptr<Game::Vossmere> app = Game::create_application(model);
     app->render();
+    if (std::getenv("VOSSMERE_REPORT_FIRST_FRAME") != nullptr) {
+        // For the start-up benchmark: the moment the first frame was presented, on the clock
+        // the benchmark read before starting the program.
+        const auto since_boot = std::chrono::steady_clock::now().time_since_epoch();
+        std::cout << "first_frame_ns "
+                  << std::chrono::duration_cast<std::chrono::nanoseconds>(since_boot).count()
+                  << std::endl;
+        return 0;
+    }
     app->run();
     return 0;
 }

@@ -8,7 +8,7 @@ packages=(
   libpugixml-dev libgtest-dev
   fonts-open-sans
   xvfb xauth
-  clang-format sox libsox-fmt-base
+  clang-format sox libsox-fmt-base librsvg2-bin
 )
 
 missing=()

@@ -6,5 +6,5 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build/play -DCMAKE_BUILD_TYPE=Release -DVOSSMERE_TESTS=OFF >/dev/null
 cmake --build build/play -j "$(nproc)"
-cd data
-exec ../build/play/game/vossmere
+cd build/play/data
+exec ../game/vossmere
