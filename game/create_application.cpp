@@ -7,9 +7,6 @@
 #include "game/vossmere.h"
 #include "game/vossmere_model.h"
 
-#include <array>
-#include <utility>
-
 namespace Game {
 
 namespace {
@@ -17,7 +14,9 @@ namespace {
 const std::string title = "Vossmere";
 constexpr std::uint32_t opaque_white = 0xFFFFFFFF;
 
-const std::array<std::pair<const char*, const char*>, 8> audio{{
+} // namespace
+
+const std::array<std::pair<const char*, const char*>, 8> game_sounds{{
     {"click", "impactBell_heavy_003.ogg"},
     {"switch", "metalClick.ogg"},
     {"completed", "impactBell_heavy_000.ogg"},
@@ -28,13 +27,11 @@ const std::array<std::pair<const char*, const char*>, 8> audio{{
     {"completion_music", "Scary Horror Ambience #5.ogg"},
 }};
 
-} // namespace
-
 std::unique_ptr<Vossmere> create_application(Vossmere_model& model)
 {
     GE::set_game_folder(title);
     GE::load_settings(GE::window_settings);
-    for (const auto& [name, file] : audio)
+    for (const auto& [name, file] : game_sounds)
         GE::register_sound(name, file);
     return std::make_unique<Vossmere>(title, opaque_white, GE::window_settings, model);
 }

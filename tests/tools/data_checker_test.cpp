@@ -1,0 +1,55 @@
+#include "tests/support/fixtures.h"
+#include "tests/support/game_data.h"
+#include "tests/support/headless_app.h"
+#include "tools/check/data_checker.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST(Data_checker, passes_a_whole_folder_and_reports_every_problem_of_a_broken_one)
+{
+    Support::Scratch_dir scratch;
+    Support::write_game_data();
+    Support::write_game_sounds();
+    Support::Headless_app app;
+    const auto check = [&] {
+        Strings found;
+        for (const auto& problem : Tools::Data_checker(app.context(), &app.app->window).check())
+            found.push_back(Tools::to_string(problem));
+        return found;
+    };
+    EXPECT_EQ(check(), Strings{});
+
+    std::filesystem::remove("level_2.xml");
+    std::filesystem::remove("metalClick.ogg");
+    Support::write_file("complete_ui.xml", "<ui>\n<button id=\"exit\" file=\"none.png\"/>\n"
+                                           "<label font_id=\"none\" text=\"\"/>\n<Label/>\n</ui>");
+    Support::write_file("clocks.xml", "<scene>\n<rect width=\"10\">\n</scene>");
+    Support::write_level("level_3.xml", {"picture", "1", "clocks"});
+    Support::write_file("triangle_over.png", "not a picture");
+    EXPECT_EQ(check(), (Strings{
+                           "complete_ui.xml:2: file names a missing file \"none.png\"",
+                           "complete_ui.xml:3: font_id \"none\" names no <font>",
+                           "complete_ui.xml:3: a label without text cannot be drawn",
+                           "complete_ui.xml:4: unknown element <Label>",
+                           "complete_ui.xml:1: has no button with id \"exit_to_main_menu\"",
+                           "settings_menu.xml:1: the list's arrow \"triangle_over.png\" cannot be "
+                           "decoded: Unsupported image format",
+                           "clocks.xml:3: is not well-formed XML: Start-end tags mismatch",
+                           "level_1.xml:1: scene \"clocks.xml\" cannot be built",
+                           "level_2.xml:0: is missing: the game plays the levels 1 to 3 in a row",
+                           "level_3.xml:1: a picture needs a room with a door_label before it",
+                           "level_3.xml:1: a picture's hint is written only in levels 1 and 2",
+                           "level_3.xml:1: scene \"clocks.xml\" cannot be built",
+                           "metalClick.ogg:0: is missing: the game plays it as \"switch\"",
+                       }));
+}
+
+} // namespace

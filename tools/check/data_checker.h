@@ -1,0 +1,73 @@
+#pragma once
+
+#include "tools/check/xml_file.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace GE {
+struct App_window;
+struct Render_context;
+} // namespace GE
+
+namespace Tools {
+
+// One thing wrong with a data folder: the file, the line (0 when no line applies) and what.
+struct Problem {
+    std::string file;
+    int line = 0;
+    std::string message;
+};
+
+// "file:line: message", the form compilers use.
+std::string to_string(const Problem& problem);
+
+// Checks the game's data folder, which must be the working directory: reads every screen, level
+// and scene for what the game needs from it (the ids it looks for, the files they name, texts
+// that can be drawn, levels that can be solved), then builds each one for real with the given
+// renderer. Every problem is reported, not only the first.
+class Data_checker {
+public:
+    Data_checker(GE::Render_context* renderer, GE::App_window* window);
+
+    std::vector<Problem> check();
+
+private:
+    // The parsed file, read once; checks its elements the first time. Null when it cannot be
+    // read or has no `root` element.
+    const Xml_file* ui_file(const std::string& name, const char* root);
+    void check_elements(const Xml_file& file, const pugi::xml_node& parent,
+                        const pugi::xml_node& root);
+    void check_file_attributes(const Xml_file& file, const pugi::xml_node& element);
+    // A file an element names (`what` says how) exists and, for an image, decodes.
+    void check_file(const Xml_file& file, const pugi::xml_node& element, const std::string& what,
+                    const std::string& name);
+    void check_references(const Xml_file& file, const pugi::xml_node& element,
+                          const pugi::xml_node& root);
+    void check_screen(const std::string& name, const std::vector<std::string>& buttons);
+    void check_settings_chain(const Xml_file& file);
+    void check_level(int number);
+    void check_scene(const Xml_file& level, const pugi::xml_node& scene, int number,
+                     int doors_before);
+    void check_files_exist();
+    void build_for_real();
+    // Runs `build`; a failure becomes a problem of `file`.
+    template <typename Build>
+    void attempt(const std::string& file, Build build);
+
+    void report(const std::string& file, int line, std::string message);
+    void report(const Xml_file& file, const pugi::xml_node& node, std::string message);
+
+    GE::Render_context* renderer; // not owned
+    GE::App_window* window;       // not owned
+    std::map<std::string, std::unique_ptr<Xml_file>> files;
+    // Files with a problem found by reading them, which are then not built for real.
+    std::map<std::string, bool> faulty;
+    // Why each image named so far cannot be decoded; empty when it can.
+    std::map<std::string, std::string> image_errors;
+    std::vector<Problem> problems;
+};
+
+} // namespace Tools
