@@ -6,5 +6,5 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build/play -DCMAKE_BUILD_TYPE=Release -DVOSSMERE_TESTS=OFF >/dev/null
 cmake --build build/play -j "$(nproc)"
-cd build/play/data
+cd build/play/run
 exec ../game/vossmere

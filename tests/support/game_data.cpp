@@ -1,5 +1,6 @@
 #include "tests/support/game_data.h"
 
+#include "game/create_application.h"
 #include "tests/support/fixtures.h"
 
 #include <filesystem>
@@ -72,10 +73,7 @@ void write_game_data()
 
 void write_game_sounds()
 {
-    for (const char* file : {"impactBell_heavy_003.ogg", "metalClick.ogg",
-                             "impactBell_heavy_000.ogg", "impactBell_heavy_001.ogg",
-                             "Scary Horror Ambience #10.ogg", "Scary Horror Ambience #1.ogg",
-                             "Scary Horror Ambience #2.ogg", "Scary Horror Ambience #5.ogg"})
+    for (const auto& [name, file] : Game::game_sounds)
         write_sound(file, 0.5);
 }
 

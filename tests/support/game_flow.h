@@ -13,8 +13,8 @@
 #include "game/vossmere_model.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/game_data.h"
+#include "tools/driver/game_driver.h"
 
-#include <SDL_events.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -27,13 +27,14 @@ namespace Support {
 
 using Children = std::vector<std::shared_ptr<GE::Render_object>>;
 
-// Starts the game as `main` does, in the working folder (which holds the game data), its
-// settings file asking for a window of `resolution`.
-inline std::shared_ptr<Game::Vossmere> start_game(Game::Vossmere_model& model,
-                                                  const std::string& resolution = "1024x768")
+// Starts the game as `main` does, in the working folder (which holds the game data), with the
+// user's folder `home`, where its settings file asks for a window of `resolution`.
+inline std::shared_ptr<Game::Vossmere>
+start_game(Game::Vossmere_model& model, const std::string& resolution = "1024x768",
+           const std::filesystem::path& home = std::filesystem::current_path())
 {
-    setenv("USERPROFILE", std::filesystem::current_path().c_str(), 1);
-    const auto folder = std::filesystem::path("Documents") / "My Games" / "Vossmere";
+    setenv("USERPROFILE", home.c_str(), 1);
+    const auto folder = home / "Documents" / "My Games" / "Vossmere";
     std::filesystem::create_directories(folder);
     write_file((folder / "settings.data").string(), resolution + "\r\n0");
     GE::current_music.clear();
@@ -53,41 +54,10 @@ protected:
     }
     ~Game_flow() override { unsetenv("USERPROFILE"); }
 
-    // Presses and releases the mouse at (x, y) in drawing-area pixels, then draws, as the loop
-    // does after a pass.
-    void click_at(float x, float y)
-    {
-        const float offset = (app->get_width() - static_cast<float>(app->window.width)) * 0.5f;
-        for (auto type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP})
-            app->dispatch_mouse_event(type, x - offset, y);
-        app->render();
-    }
-
-    // Clicks the middle of `object`.
-    void click(GE::Render_object& object)
-    {
-        const auto rect = object.get_screen_rect();
-        click_at(rect.x + rect.w / 2, rect.y + rect.h / 2);
-    }
-
-    // Turns right until the view shows door `label`, then clicks that door.
-    void click_door(const std::string& label)
-    {
-        auto& level = *app->current_level;
-        for (std::size_t turns = 0; turns <= level.scenes.size(); ++turns) {
-            auto* room = dynamic_cast<Game::Room_scene*>(level.children.at(0).get());
-            if (room != nullptr && room->door_label == label)
-                return click(*room->find_child("door_hit"));
-            click(*app->play_ui->go_right_button);
-        }
-        FAIL() << "no door " << label;
-    }
-
-    void win_level()
-    {
-        click_door(app->current_level->correct_door_label);
-        click(*app->enter_confirmation->yes_button);
-    }
+    void click_at(float x, float y) { Tools::Game_driver(*app).click_at(x, y); }
+    void click(GE::Render_object& object) { Tools::Game_driver(*app).click(object); }
+    void click_door(const std::string& label) { Tools::Game_driver(*app).click_door(label); }
+    void win_level() { Tools::Game_driver(*app).win_level(); }
 
     Scratch_dir scratch;
     Game::Vossmere_model model;

@@ -1,0 +1,80 @@
+#include "engine/widgets/button.h"
+#include "game/complete_ui.h"
+#include "game/confirmation.h"
+#include "game/level.h"
+#include "game/main_menu.h"
+#include "game/play_ui.h"
+#include "game/settings_menu.h"
+#include "tests/support/game_flow.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+using Support::Children;
+
+// The shipped game, played with the mouse in windows of three shapes: 4:3, 16:9 (bars on the
+// sides) and 5:4 (the drawing area cut on both sides). Every click aims at the middle of the
+// object a player would click, and must fall inside the window.
+class Playthrough : public testing::TestWithParam<const char*> {
+protected:
+    Playthrough() { app->render(); }
+    ~Playthrough() override { unsetenv("USERPROFILE"); }
+
+    std::shared_ptr<Game::Vossmere> start()
+    {
+        std::filesystem::current_path(VOSSMERE_RUN_DIR);
+        return Support::start_game(model, GetParam(), scratch.path());
+    }
+
+    // Turns once around the level's ring, every view in turn, back to the first.
+    void turn_around()
+    {
+        const auto& level = *app->current_level;
+        for (std::size_t turn = 1; turn <= level.scenes.size(); ++turn) {
+            play.click(*app->play_ui->go_right_button);
+            EXPECT_EQ(level.children.at(0), level.scenes[turn % level.scenes.size()]);
+        }
+    }
+
+    Support::Scratch_dir scratch; // the user's folder; the game runs in its data folder
+    Game::Vossmere_model model;
+    std::shared_ptr<Game::Vossmere> app = start();
+    Tools::Game_driver play{*app};
+};
+
+TEST_P(Playthrough, wins_dies_retries_and_applies_the_settings)
+{
+    play.click(*app->main_menu->play_button);
+    for (int level = 1; level <= 3; ++level) {
+        ASSERT_EQ(app->level_number, level);
+        turn_around();
+        play.win_level();
+    }
+    EXPECT_EQ(app->children, Children{app->complete_ui});
+    play.click(*app->complete_ui->exit_to_main_menu_button);
+    play.click(*app->main_menu->play_button);
+    play.lose_level();
+    EXPECT_EQ(app->children, Children{app->retry_confirmation});
+    play.click(*app->retry_confirmation->yes_button);
+    EXPECT_EQ(app->children, (Children{app->current_level, app->play_ui}));
+    play.win_level();
+    play.lose_level(); // in the second level
+    play.click(*app->retry_confirmation->no_button);
+    EXPECT_EQ(std::pair(app->children, app->level_number), std::pair(Children{app->main_menu}, 1));
+
+    play.click(*app->main_menu->settings_button);
+    const auto settings = app->settings_menu;
+    play.click(*settings->apply_button);
+    EXPECT_NE(app->settings_menu, settings); // applied, and built again for the window
+    play.click(*app->settings_menu->back_button);
+    play.click(*app->main_menu->exit_button);
+    EXPECT_TRUE(app->exit_requested);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window_shapes, Playthrough,
+                         testing::Values("1024x768", "1920x1080", "1280x1024"));
+
+} // namespace

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the game into a fresh prefix and starts the installed launcher from another folder,
+# headless, until its first frame; then builds the Debian package and looks inside it.
+set -euo pipefail
+build=$1
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "$*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
+mkdir "$scratch/home"
+cd /
+reported=$(env -u USERPROFILE HOME="$scratch/home" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
+  SDL_RENDER_DRIVER=software VOSSMERE_REPORT_FIRST_FRAME=1 "$scratch/prefix/games/vossmere")
+[[ $reported == first_frame_ns* ]] || fail "the installed game did not draw its first frame"
+
+(cd "$build" && cpack -G DEB -B "$scratch/package" >/dev/null)
+package=$(ls "$scratch"/package/*.deb)
+depends=$(dpkg-deb -f "$package" Depends)
+for library in libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 libpugixml1v5; do
+  [[ $depends == *"$library"* ]] || fail "the package does not depend on $library: $depends"
+done
+contents=$(dpkg-deb -c "$package")
+for file in ./usr/games/vossmere ./usr/lib/games/vossmere/vossmere \
+  ./usr/share/games/vossmere/level_1.xml ./usr/share/applications/vossmere.desktop \
+  ./usr/share/icons/hicolor/256x256/apps/vossmere.png; do
+  grep -q " $file\$" <<< "$contents" || fail "the package lacks $file"
+done

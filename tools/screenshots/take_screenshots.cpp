@@ -1,0 +1,124 @@
+// take-screenshots DATA_DIR OUT_DIR: plays the game headless with the software renderer, through
+// the mouse as a player would, and saves the frames a reader of the README should see as PNG.
+#include "engine/core/error_text.h"
+#include "engine/core/game_model.h"
+#include "engine/core/sdl_lifetime.h"
+#include "engine/core/sdl_runtime_error.h"
+#include "engine/core/window_settings.h"
+#include "engine/persistence/game_folder.h"
+#include "engine/resources/audio.h"
+#include "engine/widgets/button.h"
+#include "game/complete_ui.h"
+#include "game/confirmation.h"
+#include "game/create_application.h"
+#include "game/level.h"
+#include "game/main_menu.h"
+#include "game/play_ui.h"
+#include "game/room_scene.h"
+#include "game/settings_menu.h"
+#include "game/vossmere.h"
+#include "game/vossmere_model.h"
+#include "tools/driver/game_driver.h"
+
+#include <SDL_hints.h>
+#include <SDL_image.h>
+#include <SDL_render.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+// Half the design canvas: small files, still sharp.
+constexpr int width = 720;
+constexpr int height = 540;
+
+class Photographer {
+public:
+    Photographer(Game::Vossmere& app, std::filesystem::path folder)
+        : app(app), folder(std::move(folder))
+    {
+    }
+
+    void shoot(const std::string& name)
+    {
+        app.render();
+        const std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> frame(
+            SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_RGB24),
+            SDL_FreeSurface);
+        if (!frame || SDL_RenderReadPixels(app.render_context.renderer, nullptr,
+                                           SDL_PIXELFORMAT_RGB24, frame->pixels, frame->pitch) != 0)
+            throw GE::SDL_runtime_error::from_sdl();
+        const auto file = (folder / (name + ".png")).string();
+        if (IMG_SavePNG(frame.get(), file.c_str()) != 0)
+            throw GE::SDL_runtime_error::from_sdl();
+        std::cout << file << '\n';
+    }
+
+private:
+    Game::Vossmere& app;
+    std::filesystem::path folder;
+};
+
+// The view holding an object `id`: the picture's "picture_label", the clocks' "clocks".
+std::function<bool(Game::Scene&)> holding(const char* id)
+{
+    return [id](Game::Scene& scene) { return scene.find_child(id) != nullptr; };
+}
+
+void tour(Game::Vossmere& app, Photographer& camera)
+{
+    Tools::Game_driver play(app);
+    camera.shoot("main_menu");
+    play.click(*app.main_menu->play_button);
+    camera.shoot("room");
+    play.turn_to(holding("picture_label"), "picture");
+    camera.shoot("picture");
+    play.click_door(app.current_level->correct_door_label);
+    camera.shoot("dialog");
+    play.click(*app.enter_confirmation->yes_button);
+    play.win_level();
+    play.turn_to(holding("clocks"), "clocks");
+    camera.shoot("clocks");
+    play.win_level();
+    camera.shoot("complete");
+    play.click(*app.complete_ui->exit_to_main_menu_button);
+    play.click(*app.main_menu->settings_button);
+    camera.shoot("settings");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 3) {
+        std::cerr << "usage: take-screenshots DATA_DIR OUT_DIR\n";
+        return 2;
+    }
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    setenv("SDL_RENDER_DRIVER", "software", 1);
+    try {
+        const auto out = std::filesystem::absolute(argv[2]);
+        std::filesystem::create_directories(out);
+        std::filesystem::current_path(argv[1]);
+        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "best");
+        const GE::SDL_lifetime sdl;
+        for (const auto& [name, file] : Game::game_sounds)
+            GE::register_sound(name, file);
+        Game::Vossmere_model model;
+        GE::Window_settings settings;
+        settings.resolution =
+            std::make_unique<GE::Resolution>(std::to_string(width) + "x" + std::to_string(height));
+        auto app = std::make_shared<Game::Vossmere>("Vossmere", 0xFFFFFFFF, settings, model);
+        Photographer camera(*app, out);
+        tour(*app, camera);
+        return 0;
+    } catch (const std::exception& error) {
+        std::cerr << "take-screenshots: " << GE::error_text(error) << '\n';
+        return 1;
+    }
+}
