@@ -146,7 +146,9 @@ bool Vossmere::dispatch_mouse_event(std::uint32_t sdl_type, float x, float y)
     const float offset = (get_width() - static_cast<float>(window.width)) * 0.5f;
     GE::Mouse_event event(mouse_event_name(sdl_type), x + offset, y);
     dispatch_event(event);
-    request_frame();
+    // A pointer that moves over nothing changes nothing on screen: no frame for it.
+    if (event.changed_something)
+        request_frame();
     return true;
 }
 

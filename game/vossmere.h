@@ -40,7 +40,7 @@ public:
     void render() override;
     bool handle_sdl_event(const SDL_Event& event) override;
     // Delivers one pointer event of SDL type `sdl_type` at window pixel (x, y) into the tree and
-    // asks for a frame.
+    // asks for a frame when the event changed something.
     bool dispatch_mouse_event(std::uint32_t sdl_type, float x, float y);
 
     // Attaches the screens of the model's current screen, with their music.

@@ -12,6 +12,9 @@ public:
 
     float x;
     float y;
+    // Set by whatever the event changed on its way through the tree (a hover state that
+    // flipped, a listener that ran, a widget's own state): only then is a frame worth drawing.
+    bool changed_something = false;
 };
 
 } // namespace GE

@@ -15,7 +15,7 @@ Render_object::Render_object(float x, float y, float width, float height, std::s
 
 void Render_object::dispatch_event(Event& event)
 {
-    const auto* mouse = dynamic_cast<Mouse_event*>(&event);
+    auto* mouse = dynamic_cast<Mouse_event*>(&event);
     if (mouse == nullptr) {
         if (event.propagating)
             call_listeners(event.name, event, [] { return true; });
@@ -24,23 +24,29 @@ void Render_object::dispatch_event(Event& event)
     const float px = mouse->x;
     const float py = mouse->y;
     if (event.name == mouse_motion_event && event.propagating)
-        track_hover(event, px, py);
-    call_mouse_listeners(event.name, event, px, py);
+        track_hover(*mouse, px, py);
+    call_mouse_listeners(event.name, *mouse, px, py);
 }
 
-void Render_object::track_hover(Event& event, float px, float py)
+void Render_object::track_hover(Mouse_event& event, float px, float py)
 {
     const bool inside = hit_test(px, py);
     if (inside == mouse_over)
         return;
     mouse_over = inside;
+    event.changed_something = true;
     call_listeners(inside ? mouse_over_event : mouse_out_event, event,
                    [&event] { return event.propagating; });
 }
 
-void Render_object::call_mouse_listeners(const std::string& name, Event& event, float px, float py)
+void Render_object::call_mouse_listeners(const std::string& name, Mouse_event& event, float px,
+                                         float py)
 {
-    call_listeners(name, event, [&] { return event.propagating && hit_test(px, py); });
+    call_listeners(name, event, [&] {
+        const bool called = event.propagating && hit_test(px, py);
+        event.changed_something = event.changed_something || called;
+        return called;
+    });
 }
 
 void Render_object::set_x(float value) { x = value; }

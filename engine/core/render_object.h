@@ -9,6 +9,8 @@
 
 namespace GE {
 
+class Mouse_event;
+
 enum class Horizontal_align : std::int32_t { left = 0, center = 1, right = 2 };
 enum class Vertical_align : std::int32_t { top = 0, center = 1, bottom = 2 };
 
@@ -78,10 +80,10 @@ public:
 
 protected:
     // Runs the listeners of `name` one by one while the event propagates and the point hits.
-    void call_mouse_listeners(const std::string& name, Event& event, float px, float py);
+    void call_mouse_listeners(const std::string& name, Mouse_event& event, float px, float py);
 
 private:
-    void track_hover(Event& event, float px, float py);
+    void track_hover(Mouse_event& event, float px, float py);
 };
 
 } // namespace GE

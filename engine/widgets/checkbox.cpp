@@ -37,10 +37,11 @@ void Checkbox::dispatch_event(Event& event)
     Render_object_container::dispatch_event(event);
     // Runs whatever the listeners did to `propagating`: a screen's listener may stop the
     // release, yet the click still toggles, and it sees the value from before the toggle.
-    const auto* mouse = dynamic_cast<const Mouse_event*>(&event);
+    auto* mouse = dynamic_cast<Mouse_event*>(&event);
     if (mouse == nullptr || event.name != mouse_button_up_event || !hit_test(mouse->x, mouse->y))
         return;
     toggle();
+    mouse->changed_something = true;
     event.propagating = false;
 }
 

@@ -12,6 +12,7 @@
 #include <SDL_render.h>
 
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 namespace GE {
@@ -83,11 +84,12 @@ Drop_down_list::Drop_down_list(Render_context* renderer, const std::string& id,
 void Drop_down_list::dispatch_event(Event& event)
 {
     Render_object::dispatch_event(event);
-    const auto* mouse = dynamic_cast<const Mouse_event*>(&event);
+    auto* mouse = dynamic_cast<Mouse_event*>(&event);
     if (mouse == nullptr)
         return;
     const float px = mouse->x;
     const float py = mouse->y;
+    const auto before = std::tuple(is_open, selected_index, hovered_index);
     if (event.name == mouse_button_up_event) {
         if (handle_click(px, py)) {
             // The screen's listeners see the click again, now with the list changed.
@@ -97,6 +99,8 @@ void Drop_down_list::dispatch_event(Event& event)
     } else if (event.name == mouse_motion_event) {
         track_hovered_row(px, py);
     }
+    if (before != std::tuple(is_open, selected_index, hovered_index))
+        mouse->changed_something = true;
 }
 
 void Drop_down_list::set_x(float value)

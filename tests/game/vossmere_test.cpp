@@ -176,20 +176,27 @@ TEST(Vossmere, letterboxes_the_canvas_and_measures_the_pointer_from_its_left_edg
     }
 }
 
-TEST(Vossmere, draws_a_frame_after_a_pass_with_a_mouse_event_and_none_for_a_key)
+TEST(Vossmere, draws_a_frame_only_after_a_pass_that_changed_something)
 {
     Support::Scratch_dir scratch;
     Support::write_game_data();
     Support::write_game_sounds();
     Game::Vossmere_model model;
     const auto app = Support::start_game(model, "320x240");
-    for (const auto& [event, drawn] :
-         {std::pair{SDL_KEYDOWN, Support::red}, std::pair{SDL_MOUSEMOTION, Support::white}}) {
+    // The pointer at (x, y) when the event is handled; the play button covers (0, 0) to (44, 11).
+    for (const auto& [event, x, y, drawn] :
+         {std::tuple{SDL_KEYDOWN, 300, 200, Support::red},
+          std::tuple{SDL_MOUSEMOTION, 300, 200, Support::red}, // over nothing
+          std::tuple{SDL_MOUSEMOTION, 10, 5, Support::white},  // onto the play button
+          std::tuple{SDL_MOUSEBUTTONDOWN, 10, 5, Support::white}}) {
+        SDL_WarpMouseInWindow(app->window.handle, x, y);
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
         app->render_context.fill_rect({0, 0, 320, 240}, 0xFF0000FF);
         Support::push_sdl_event(event);
         Support::push_sdl_event(SDL_QUIT);
         app->run();
-        EXPECT_EQ(Support::read_pixel(app->render_context.renderer, 160, 120), drawn) << event;
+        EXPECT_EQ(Support::read_pixel(app->render_context.renderer, 160, 120), drawn)
+            << event << " at " << x << ", " << y;
     }
 }
 
