@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite twice: a normal build, then one under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Warnings are errors in both.
+# UndefinedBehaviorSanitizer. Warnings are errors in both. Then fuzzes the loaders briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,3 +19,6 @@ build_and_test() {
 
 build_and_test build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
 build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVOSSMERE_SANITIZE=ON
+# A short smoke of the fuzz targets: they build with clang, and their seeds and a few seconds of
+# new inputs find nothing.
+bash tools/fuzz/run.sh --seconds 10

@@ -11,7 +11,7 @@ struct _TTF_Font;
 namespace GE {
 
 // A line of UTF-8 text rendered with alpha blending. Throws SDL_runtime_error, for instance for
-// an empty text.
+// an empty text, and GE_runtime_error for a line over 16384 pixels wide or high.
 class Text_surface : public Surface {
 public:
     Text_surface(_TTF_Font* font, const std::string& text, SDL_Color colour);

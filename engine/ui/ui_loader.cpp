@@ -26,6 +26,11 @@ namespace {
 using Object = std::shared_ptr<Render_object>;
 using Builder = Object (*)(UI_Loader&, const pugi::xml_node&, const SDL_FRect&);
 
+// No sane screen has a font or an outline bigger than its whole canvas is high (SDL_ttf takes a
+// point for a pixel, so a font's size is the height of its em in design units). The glyphs of a
+// far bigger font take gigabytes, and an outline, drawn one pixel frame at a time, takes minutes.
+constexpr int canvas_height = 1080;
+
 std::string read_text(const pugi::xml_node& node, const char* name)
 {
     return node.attribute(name).as_string("");
@@ -47,6 +52,16 @@ bool read_flag(const pugi::xml_node& node, const char* name)
 }
 
 bool has(const pugi::xml_node& node, const char* name) { return !node.attribute(name).empty(); }
+
+// An attribute that makes a font or an outline: refused when bigger than the canvas.
+int read_size(const pugi::xml_node& node, const char* name, const char* what)
+{
+    const int size = read_int(node, name);
+    if (size > canvas_height)
+        throw GE_runtime_error("Invalid " + std::string(what) + " " + std::to_string(size) +
+                               " (at most " + std::to_string(canvas_height) + ")");
+    return size;
+}
 
 Uint8 low_byte(int value) { return static_cast<Uint8>(value & 0xFF); }
 
@@ -168,7 +183,7 @@ Object build_checkbox(UI_Loader& loader, const pugi::xml_node& node, const SDL_F
     if (has(node, "checked_image_over"))
         checkbox->set_checked_image(
             true, loader.create_sprite(read_text(node, "checked_image_over"), natural));
-    if (const int thickness = read_int(node, "line_thickness"); thickness > 0)
+    if (const int thickness = read_size(node, "line_thickness", "line_thickness"); thickness > 0)
         checkbox->line_thickness = thickness;
     return checkbox;
 }
@@ -203,7 +218,7 @@ Object build_stack_panel(UI_Loader& loader, const pugi::xml_node& node, const SD
 Object build_frame(UI_Loader& loader, const pugi::xml_node& node, const SDL_FRect& frame)
 {
     auto rectangle = std::make_shared<Rect>(loader.renderer, frame, read_text(node, "id"));
-    if (const int thickness = read_int(node, "thickness"); thickness > 0)
+    if (const int thickness = read_size(node, "thickness", "thickness"); thickness > 0)
         rectangle->thickness = thickness;
     rectangle->color = loader.read_color(node);
     loader.load_children(rectangle.get(), node);
@@ -318,8 +333,8 @@ std::shared_ptr<Button> UI_Loader::create_button(const pugi::xml_node& node, con
 std::shared_ptr<Label> UI_Loader::create_label(const pugi::xml_node& node)
 {
     const pugi::xml_node font = find_definition(node, root_element, "font", "font_id");
-    const auto& loaded =
-        Resources::instance().get_font(read_text(font, "file"), read_int(font, "size"));
+    const auto& loaded = Resources::instance().get_font(read_text(font, "file"),
+                                                        read_size(font, "size", "font size"));
     return std::make_shared<Label>(renderer, read_text(node, "id"), loaded, read_color(node),
                                    read_text(node, "text"));
 }

@@ -26,8 +26,9 @@ public:
     UI_Loader& operator=(const UI_Loader&) = delete;
 
     // Parses `file_name` and builds the children of its root element into `target`.
-    // Throws GE_runtime_error ("Can not load a file with UI", "Invalid node", ...) or
-    // SDL_runtime_error for an image or font that cannot be loaded.
+    // Throws GE_runtime_error ("Can not load a file with UI", "Invalid node", a font size or an
+    // outline thickness over 1080, ...) or SDL_runtime_error for an image or font that cannot be
+    // loaded.
     virtual void load(Render_object_container* target, const std::string& file_name);
     void load_children(Render_object_container* target, const pugi::xml_node& node);
 

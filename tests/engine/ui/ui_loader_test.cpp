@@ -229,6 +229,17 @@ const std::pair<std::string, std::string> errors[] = {
     {R"(<stack_panel><rect/><rect vertical_align="Top"/></stack_panel>)",
      "nothing ! Invalid vertical_align value"},
     {R"(<rect>)", "nothing ! Can not load a file with UI"},
+    // Bounds that fuzzing the loader called for: the glyphs of a font this big took gigabytes,
+    // outlines this thick never finished drawing, and a line this long would be allocated whole.
+    {R"(<rect width="100" height="100" thickness="2000000000"/>)",
+     "nothing ! Invalid thickness 2000000000 (at most 1080)"},
+    {R"(<checkbox width="40" height="30" line_thickness="90000000"/>)",
+     "nothing ! Invalid line_thickness 90000000 (at most 1080)"},
+    {R"(<font id="huge" size="3028" file=")" + Support::font_file +
+         R"("/><label font_id="huge" text="Dawn finds you on the road."/>)",
+     "nothing ! Invalid font size 3028 (at most 1080)"},
+    {R"(<label font_id="text" text=")" + std::string(1000, 'W') + R"("/>)",
+     "nothing ! Text too large to draw (over 16384 pixels)"},
     // A font not defined among the root's children is asked for as no file at all.
     {R"(<stack_panel><font id="inner" size="20" file=")" + Support::font_file +
          R"("/></stack_panel><label font_id="inner" text="Hi"/>)",

@@ -1,0 +1,162 @@
+#include "tools/fuzz/headless_session.h"
+
+#include "engine/core/window_settings.h"
+#include "engine/resources/resources.h"
+
+#include <SDL_render.h>
+#include <SDL_video.h>
+#include <pugixml.hpp>
+
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+#include <vector>
+
+namespace Fuzz {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr float design_width = 1440;
+constexpr float aspect_ratio = 4.0f / 3.0f;
+
+// A fresh folder under the system's temporary folder (TMPDIR), holding a link to every file of
+// the run folder.
+fs::path make_working_folder()
+{
+    std::string pattern =
+        (fs::absolute(fs::temp_directory_path()) / "vossmere-fuzz-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("cannot make a scratch folder in " + pattern);
+    const fs::path folder = pattern;
+    for (const auto& entry : fs::directory_iterator(VOSSMERE_RUN_DIR))
+        fs::create_symlink(entry.path(), folder / entry.path().filename());
+    fs::current_path(folder);
+    return folder;
+}
+
+GE::Window_settings small_window()
+{
+    GE::Window_settings settings;
+    settings.resolution = std::make_unique<GE::Resolution>("320x240");
+    return settings;
+}
+
+// The libFuzzer flags that name a file, a folder or the start of a file's path.
+bool is_path_flag(const std::string& flag)
+{
+    return flag == "-artifact_prefix" || flag == "-exact_artifact_path" || flag == "-dict";
+}
+
+template <typename Cache, typename Keys>
+void keep_only(Cache& cache, const Keys& kept)
+{
+    std::erase_if(cache, [&kept](const auto& entry) { return !kept.contains(entry.first); });
+}
+
+} // namespace
+
+Headless_session& Headless_session::instance()
+{
+    [[maybe_unused]] static const bool headless = choose_headless_drivers();
+    static Headless_session session;
+    return session;
+}
+
+void Headless_session::make_paths_absolute(int* argc, char*** argv)
+{
+    static std::vector<std::string> arguments;
+    static std::vector<char*> pointers{(*argv)[0]}; // libFuzzer wants the program's own back
+    for (int i = 1; i < *argc; ++i) {
+        std::string argument = (*argv)[i];
+        const auto value = argument.find('=');
+        if (!argument.starts_with('-'))
+            argument = fs::absolute(argument).string();
+        else if (value != std::string::npos && is_path_flag(argument.substr(0, value)))
+            argument =
+                argument.substr(0, value + 1) + fs::absolute(argument.substr(value + 1)).string();
+        arguments.push_back(argument);
+    }
+    for (auto& argument : arguments)
+        pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    *argv = pointers.data();
+}
+
+Headless_session::Headless_session()
+    : folder(make_working_folder()),
+      application(std::make_shared<GE::App>("fuzz", 0xFF000000, small_window()))
+{
+    SDL_HideWindow(application->window.handle);
+    load_shipped_resources();
+}
+
+Headless_session::~Headless_session()
+{
+    application.reset();
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+
+bool Headless_session::choose_headless_drivers()
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    setenv("SDL_RENDER_DRIVER", "software", 1);
+    return true;
+}
+
+void Headless_session::load_shipped_resources()
+{
+    auto& resources = GE::Resources::instance();
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        const std::string file = entry.path().filename().string();
+        if (entry.path().extension() == ".png")
+            resources.get_texture(&application->render_context, file);
+        pugi::xml_document document;
+        if (entry.path().extension() != ".xml" || !document.load_file(entry.path().c_str()))
+            continue;
+        for (const auto& font : document.select_nodes("//font")) {
+            const pugi::xml_node node = font.node();
+            resources.get_font(node.attribute("file").as_string(), node.attribute("size").as_int());
+        }
+    }
+    for (const auto& [key, font] : resources.fonts)
+        shipped_fonts.insert(key);
+    for (const auto& [key, texture] : resources.textures)
+        shipped_textures.insert(key);
+}
+
+void Headless_session::write_file(const std::string& file, std::string_view bytes)
+{
+    remove_file(file);
+    std::ofstream out(folder / file, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + file);
+}
+
+void Headless_session::remove_file(const std::string& file) { fs::remove(folder / file); }
+
+void Headless_session::draw()
+{
+    GE::App& app = *application;
+    const float canvas = static_cast<float>(app.window.height) * aspect_ratio;
+    app.set_width(canvas);
+    app.set_scale_x(canvas / design_width);
+    app.set_scale_y(canvas / design_width);
+    app.render_context.clear_frame();
+    app.draw((static_cast<float>(app.window.width) - canvas) * 0.5f, 0);
+    SDL_RenderPresent(app.render_context.renderer);
+}
+
+void Headless_session::forget_input()
+{
+    application->clear_children();
+    auto& resources = GE::Resources::instance();
+    keep_only(resources.fonts, shipped_fonts);
+    keep_only(resources.textures, shipped_textures);
+}
+
+} // namespace Fuzz
