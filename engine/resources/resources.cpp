@@ -3,7 +3,6 @@
 #include "engine/core/render_context.h"
 #include "engine/resources/chunk.h"
 #include "engine/resources/font.h"
-#include "engine/resources/image_surface.h"
 #include "engine/resources/music.h"
 #include "engine/resources/texture.h"
 
@@ -36,10 +35,8 @@ std::shared_ptr<Font>& Resources::get_font(const std::string& file, int size)
 
 std::shared_ptr<Texture>& Resources::get_texture(Render_context* context, const std::string& file)
 {
-    return lookup_or_load(textures, file, [&] {
-        const Image_surface image(file);
-        return std::make_shared<Texture>(context->renderer, image);
-    });
+    return lookup_or_load(textures, file,
+                          [&] { return std::make_shared<Texture>(context->renderer, file); });
 }
 
 std::shared_ptr<Chunk>& Resources::get_chunk(const std::string& file)

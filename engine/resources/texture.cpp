@@ -1,20 +1,79 @@
 #include "engine/resources/texture.h"
 
 #include "engine/core/sdl_runtime_error.h"
-#include "engine/resources/surface.h"
+#include "engine/resources/image_surface.h"
 
 #include <SDL_render.h>
+#include <SDL_rwops.h>
+
+#include <array>
+#include <cstring>
+#include <memory>
 
 namespace GE {
 
-Texture::Texture(SDL_Renderer* renderer, const Surface& surface)
-    : renderer(renderer), texture(SDL_CreateTextureFromSurface(renderer, surface.surface)),
-      width(surface.surface->w), height(surface.surface->h)
+namespace {
+
+std::int32_t big_endian(const unsigned char* bytes)
 {
-    if (texture == nullptr)
-        throw SDL_runtime_error::from_sdl();
+    return static_cast<std::int32_t>((std::uint32_t{bytes[0]} << 24) |
+                                     (std::uint32_t{bytes[1]} << 16) |
+                                     (std::uint32_t{bytes[2]} << 8) | std::uint32_t{bytes[3]});
 }
 
-Texture::~Texture() { SDL_DestroyTexture(texture); }
+} // namespace
+
+Texture::Texture(SDL_Renderer* renderer, const Surface& surface) : renderer(renderer)
+{
+    create_from(surface);
+}
+
+Texture::Texture(SDL_Renderer* renderer, std::string file)
+    : renderer(renderer), file(std::move(file))
+{
+    if (!read_png_size())
+        create_from(Image_surface(this->file));
+}
+
+Texture::~Texture()
+{
+    if (texture != nullptr)
+        SDL_DestroyTexture(texture);
+}
+
+SDL_Texture* Texture::sdl_texture()
+{
+    if (texture == nullptr)
+        create_from(Image_surface(file));
+    return texture;
+}
+
+void Texture::create_from(const Surface& surface)
+{
+    texture = SDL_CreateTextureFromSurface(renderer, surface.surface);
+    if (texture == nullptr)
+        throw SDL_runtime_error::from_sdl();
+    width = surface.surface->w;
+    height = surface.surface->h;
+}
+
+bool Texture::read_png_size()
+{
+    const std::unique_ptr<SDL_RWops, decltype(&SDL_RWclose)> stream(
+        SDL_RWFromFile(file.c_str(), "rb"), SDL_RWclose);
+    if (!stream)
+        throw SDL_runtime_error::from_sdl();
+    // The signature, then the IHDR chunk: its length, its name, the width and the height.
+    std::array<unsigned char, 24> header{};
+    if (SDL_RWread(stream.get(), header.data(), header.size(), 1) != 1)
+        return false;
+    constexpr unsigned char signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    if (std::memcmp(header.data(), signature, sizeof signature) != 0 ||
+        std::memcmp(header.data() + 12, "IHDR", 4) != 0)
+        return false;
+    width = big_endian(header.data() + 16);
+    height = big_endian(header.data() + 20);
+    return width > 0 && height > 0;
+}
 
 } // namespace GE

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 struct SDL_Renderer;
 struct SDL_Texture;
@@ -9,19 +10,35 @@ namespace GE {
 
 class Surface;
 
-// A texture made from a surface for one renderer; it must go before that renderer does.
+// A texture for one renderer; it must go before that renderer does.
 class Texture {
 public:
-    // The surface stays the caller's. Throws SDL_runtime_error.
+    // Made at once from a surface, which stays the caller's. Throws SDL_runtime_error.
     Texture(SDL_Renderer* renderer, const Surface& surface);
+    // Made from a PNG file: its size is read now, its pixels are decoded the first time the
+    // texture is drawn, so that screens not shown yet hold no pixels. Throws SDL_runtime_error
+    // when the file cannot be read; a file that is not a PNG is decoded at once.
+    Texture(SDL_Renderer* renderer, std::string file);
     ~Texture();
     Texture(const Texture&) = delete;
     Texture& operator=(const Texture&) = delete;
 
+    // The SDL texture, made from the file if it is not yet. Throws SDL_runtime_error when the
+    // file's pixels cannot be decoded.
+    SDL_Texture* sdl_texture();
+
     SDL_Renderer* renderer; // not owned
-    SDL_Texture* texture;
-    std::int32_t width;
-    std::int32_t height;
+    // Null while the pixels of a file have not been needed yet.
+    SDL_Texture* texture = nullptr;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+
+private:
+    void create_from(const Surface& surface);
+    // Reads the size from a PNG's header; false when the file is not a PNG.
+    bool read_png_size();
+
+    std::string file; // empty when made from a surface
 };
 
 } // namespace GE

@@ -31,7 +31,7 @@ void Sprite::draw(float origin_x, float origin_y)
         destination = {std::trunc(destination.x), std::trunc(destination.y),
                        std::trunc(destination.w), std::trunc(destination.h)};
     }
-    check_sdl(SDL_RenderCopyF(texture->renderer, texture->texture, nullptr, &destination));
+    check_sdl(SDL_RenderCopyF(texture->renderer, texture->sdl_texture(), nullptr, &destination));
 }
 
 } // namespace GE

@@ -2,6 +2,7 @@
 #include "engine/resources/audio.h"
 #include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
+#include "engine/widgets/sprite.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/headless_app.h"
 #include "tests/support/pixels.h"
@@ -60,6 +61,22 @@ TEST_F(Resources_test, a_file_is_loaded_once_per_name_as_given_and_font_size)
     EXPECT_EQ(&resources.get_texture(window.context(), "a.png"), &texture);
     EXPECT_NE(resources.get_font(Support::font_file, 24),
               resources.get_font(Support::font_file, 20));
+}
+
+TEST_F(Resources_test, an_image_is_decoded_when_first_drawn_and_bad_pixels_fail_only_then)
+{
+    Support::write_png("a.png", 30, 20, Support::red);
+    const auto texture = resources.get_texture(window.context(), "a.png");
+    EXPECT_EQ(texture->texture, nullptr); // its size is known; its pixels are not needed yet
+    window.app->add_child(std::make_shared<GE::Sprite>(texture, "a"));
+    window.draw();
+    EXPECT_EQ(Support::read_pixel(window.renderer(), 29, 19), Support::red);
+    // A whole header before broken pixels: loading succeeds, drawing reports it.
+    std::filesystem::copy_file("a.png", "b.png");
+    std::filesystem::resize_file("b.png", 40);
+    const auto broken = resources.get_texture(window.context(), "b.png");
+    EXPECT_EQ(std::pair(broken->width, broken->height), std::pair(30, 20));
+    EXPECT_THROW(broken->sdl_texture(), GE::SDL_runtime_error);
 }
 
 TEST_F(Resources_test, music_starts_once_per_name_and_a_failed_track_keeps_the_old_one)
