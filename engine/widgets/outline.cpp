@@ -4,6 +4,9 @@
 
 #include <SDL_render.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace GE {
 
 void set_draw_color(SDL_Renderer* renderer, SDL_Color color)
@@ -13,7 +16,10 @@ void set_draw_color(SDL_Renderer* renderer, SDL_Color color)
 
 void draw_outline(SDL_Renderer* renderer, const SDL_FRect& box, float thickness)
 {
-    for (float inset = 0; inset < thickness; ++inset) {
+    // Frames past the middle of the box would draw nothing new; stopping there also bounds the
+    // loop for any thickness.
+    const float frames = std::min(thickness, std::ceil(std::min(box.w, box.h) / 2));
+    for (float inset = 0; inset < frames; ++inset) {
         const SDL_FRect frame{box.x + inset, box.y + inset, box.w - 2 * inset, box.h - 2 * inset};
         check_sdl(SDL_RenderDrawRectF(renderer, &frame));
     }

@@ -33,6 +33,11 @@ TEST_F(Rect_test, draws_its_children_then_an_outline_of_rounded_thickness_growin
         EXPECT_FLOAT_EQ(rect->get_width(), static_cast<float>(drawn.w));
         EXPECT_FLOAT_EQ(rect->get_height(), static_cast<float>(drawn.h));
     }
+    // Far past the middle: the outline fills the box, and drawing it ends.
+    std::tie(rect->thickness, rect->color, rect->visible) = std::tuple(1 << 30, red, true);
+    app.set_scale(1);
+    app.draw();
+    EXPECT_TRUE(region_is({100, 100, 200, 100}, red));
 }
 
 } // namespace
