@@ -9,6 +9,9 @@
 #include <chrono>
 #include <cstdlib>
 #include <exception>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <iostream>
 #include <memory>
 #include <string>
@@ -51,6 +54,11 @@ void report(const std::string& message)
 
 int main(int, char*[])
 {
+#ifdef __GLIBC__
+    // Decoded images are large and short-lived: keep them out of the heap, so that freeing one
+    // gives its memory back instead of raising glibc's threshold and keeping the next one there.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     try {
         return play();
     } catch (const std::exception& error) {

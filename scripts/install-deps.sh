@@ -9,6 +9,8 @@ packages=(
   fonts-open-sans
   xvfb xauth
   clang-format sox libsox-fmt-base librsvg2-bin
+  clang libclang-rt-14-dev
+  libbenchmark-dev valgrind xdotool x11-apps
 )
 
 missing=()

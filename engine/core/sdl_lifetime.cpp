@@ -28,7 +28,9 @@ void init_sdl()
     require(IMG_Init(IMG_INIT_PNG) != 0);
     require(TTF_Init() == 0);
     require(Mix_Init(MIX_INIT_OGG) != 0);
-    require(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) == 0);
+    // 512 sample frames (23 ms) per mixing pass: effects start promptly after a click, and
+    // closing the device, which waits out the passes in flight, takes tens of milliseconds.
+    require(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 512) == 0);
 }
 
 void quit_sdl() noexcept

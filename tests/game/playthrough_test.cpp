@@ -1,3 +1,4 @@
+#include "engine/resources/audio.h"
 #include "engine/widgets/button.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
@@ -53,13 +54,16 @@ TEST_P(Playthrough, wins_dies_retries_and_applies_the_settings)
         turn_around();
         play.win_level();
     }
-    EXPECT_EQ(app->children, Children{app->complete_ui});
+    EXPECT_EQ(std::pair(app->children, GE::current_music),
+              std::pair(Children{app->complete_ui}, std::string("completion_music")));
     play.click(*app->complete_ui->exit_to_main_menu_button);
     play.click(*app->main_menu->play_button);
     play.lose_level();
-    EXPECT_EQ(app->children, Children{app->retry_confirmation});
+    EXPECT_EQ(std::pair(app->children, GE::current_music),
+              std::pair(Children{app->retry_confirmation}, std::string("death_music")));
     play.click(*app->retry_confirmation->yes_button);
-    EXPECT_EQ(app->children, (Children{app->current_level, app->play_ui}));
+    EXPECT_EQ(std::pair(app->children, GE::current_music),
+              std::pair(Children{app->current_level, app->play_ui}, std::string("game_music")));
     play.win_level();
     play.lose_level(); // in the second level
     play.click(*app->retry_confirmation->no_button);

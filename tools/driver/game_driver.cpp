@@ -1,12 +1,16 @@
 #include "tools/driver/game_driver.h"
 
 #include "engine/core/render_object.h"
+#include "engine/core/window_settings.h"
+#include "engine/resources/audio.h"
 #include "engine/widgets/button.h"
 #include "game/confirmation.h"
+#include "game/create_application.h"
 #include "game/level.h"
 #include "game/play_ui.h"
 #include "game/room_scene.h"
 #include "game/vossmere.h"
+#include "game/vossmere_model.h"
 
 #include <SDL_events.h>
 
@@ -75,6 +79,17 @@ void Game_driver::lose_level()
             return go_through(room->door_label);
     }
     throw std::runtime_error("level " + std::to_string(app.level_number) + " has no wrong door");
+}
+
+std::shared_ptr<Game::Vossmere> open_game(Game::Vossmere_model& model,
+                                          const std::string& resolution)
+{
+    for (const auto& [name, file] : Game::game_sounds)
+        GE::register_sound(name, file);
+    // The application keeps a pointer to its settings for as long as it lives.
+    static GE::Window_settings settings;
+    settings.resolution = std::make_unique<GE::Resolution>(resolution);
+    return std::make_shared<Game::Vossmere>("Vossmere", 0xFFFFFFFF, settings, model);
 }
 
 } // namespace Tools

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace GE {
@@ -10,6 +11,7 @@ class Render_object;
 namespace Game {
 class Scene;
 class Vossmere;
+class Vossmere_model;
 } // namespace Game
 
 namespace Tools {
@@ -38,5 +40,10 @@ public:
 
     Game::Vossmere& app;
 };
+
+// Opens the game on `model` in a window of `resolution` ("1024x768"), with its sounds registered,
+// without reading or writing the player's settings. The working directory holds the data.
+std::shared_ptr<Game::Vossmere> open_game(Game::Vossmere_model& model,
+                                          const std::string& resolution);
 
 } // namespace Tools

@@ -4,13 +4,9 @@
 #include "engine/core/game_model.h"
 #include "engine/core/sdl_lifetime.h"
 #include "engine/core/sdl_runtime_error.h"
-#include "engine/core/window_settings.h"
-#include "engine/persistence/game_folder.h"
-#include "engine/resources/audio.h"
 #include "engine/widgets/button.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
-#include "game/create_application.h"
 #include "game/level.h"
 #include "game/main_menu.h"
 #include "game/play_ui.h"
@@ -107,13 +103,9 @@ int main(int argc, char* argv[])
         std::filesystem::current_path(argv[1]);
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "best");
         const GE::SDL_lifetime sdl;
-        for (const auto& [name, file] : Game::game_sounds)
-            GE::register_sound(name, file);
         Game::Vossmere_model model;
-        GE::Window_settings settings;
-        settings.resolution =
-            std::make_unique<GE::Resolution>(std::to_string(width) + "x" + std::to_string(height));
-        auto app = std::make_shared<Game::Vossmere>("Vossmere", 0xFFFFFFFF, settings, model);
+        const auto app =
+            Tools::open_game(model, std::to_string(width) + "x" + std::to_string(height));
         Photographer camera(*app, out);
         tour(*app, camera);
         return 0;
