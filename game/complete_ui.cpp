@@ -20,10 +20,7 @@ Complete_ui::Complete_ui(GE::Render_context* renderer, GE::App_window* window,
     : GE::UI(renderer, window), model(model)
 {
     ui_loader.load(this, file_name);
-    for_each_button(*this, [this](GE::Button* button) {
-        if (button->id == button_id)
-            exit_to_main_menu_button = button;
-    });
+    find_buttons(*this, {{button_id, &exit_to_main_menu_button}});
     on_click(
         require_button(exit_to_main_menu_button, file_name, button_id), "click",
         [model] { model->dispatch_event("exit_to_main_menu"); }, true);

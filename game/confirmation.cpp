@@ -12,12 +12,7 @@ Confirmation::Confirmation(GE::Render_context* renderer, GE::App_window* window,
 {
     const std::string file = confirmation_name + file_suffix;
     ui_loader.load(this, file);
-    for_each_button(*this, [this](GE::Button* button) {
-        if (button->id == "yes")
-            yes_button = button;
-        if (button->id == "no")
-            no_button = button;
-    });
+    find_buttons(*this, {{"yes", &yes_button}, {"no", &no_button}});
     // An answer changes the screens, so nothing else may react to its click.
     const auto answer = [model](const std::string& event) {
         return [model, event] { model->dispatch_event(event); };

@@ -22,6 +22,16 @@ void for_each_button(GE::Render_object_container& container,
     }
 }
 
+void find_buttons(GE::Render_object_container& container,
+                  std::initializer_list<std::pair<std::string_view, GE::Button**>> slots)
+{
+    for_each_button(container, [&slots](GE::Button* button) {
+        for (const auto& [id, slot] : slots)
+            if (button->id == id)
+                *slot = button;
+    });
+}
+
 GE::Button& require_button(GE::Button* button, const std::string& file, const std::string& id)
 {
     if (button == nullptr)

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace GE {
 class Button;
@@ -14,6 +17,11 @@ namespace Game {
 // `visit`; the walk does not look inside a button.
 void for_each_button(GE::Render_object_container& container,
                      const std::function<void(GE::Button*)>& visit);
+
+// Stores in each slot the button whose id is the slot's, found as for_each_button finds them: when
+// two share an id, the one visited last.
+void find_buttons(GE::Render_object_container& container,
+                  std::initializer_list<std::pair<std::string_view, GE::Button**>> slots);
 
 // The button a screen found for `id`; throws GE_runtime_error naming the file and the id when
 // the screen's file has none.

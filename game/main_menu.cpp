@@ -10,14 +10,8 @@ Main_menu::Main_menu(GE::Render_context* renderer, GE::App_window* window, GE::G
     : GE::UI(renderer, window), model(model)
 {
     ui_loader.load(this, file_name);
-    for_each_button(*this, [this](GE::Button* button) {
-        if (button->id == "play")
-            play_button = button;
-        if (button->id == "settings")
-            settings_button = button;
-        if (button->id == "exit")
-            exit_button = button;
-    });
+    find_buttons(*this,
+                 {{"play", &play_button}, {"settings", &settings_button}, {"exit", &exit_button}});
     on_click(
         require_button(play_button, file_name, "play"), "click",
         [model] { model->set_screen("play"); }, false);

@@ -10,14 +10,9 @@ Play_ui::Play_ui(GE::Render_context* renderer, GE::App_window* window, GE::Game_
     : GE::UI(renderer, window), model(model)
 {
     ui_loader.load(this, file_name);
-    for_each_button(*this, [this](GE::Button* button) {
-        if (button->id == "menu")
-            menu_button = button;
-        if (button->id == "go_left")
-            go_left_button = button;
-        if (button->id == "go_right")
-            go_right_button = button;
-    });
+    find_buttons(
+        *this,
+        {{"menu", &menu_button}, {"go_left", &go_left_button}, {"go_right", &go_right_button}});
     on_click(
         require_button(menu_button, file_name, "menu"), "click",
         [model] { model->set_screen("main_menu"); }, true);

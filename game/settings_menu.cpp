@@ -57,12 +57,7 @@ Settings_menu::Settings_menu(GE::Render_context* renderer, GE::App_window* windo
     show_fullscreen_setting();
     fullscreen_checkbox->add_event_listener(GE::mouse_button_up_event, play_switch);
 
-    for_each_button(*this, [this](GE::Button* button) {
-        if (button->id == "back")
-            back_button = button;
-        if (button->id == "apply")
-            apply_button = button;
-    });
+    find_buttons(*this, {{"back", &back_button}, {"apply", &apply_button}});
     on_click(
         require_button(back_button, file_name, "back"), "click",
         [model] { model->set_screen("main_menu"); }, false);
