@@ -1,19 +1,13 @@
 #include "engine/widgets/button.h"
 #include "engine/widgets/stack_panel.h"
 #include "game/for_each_button.h"
-#include "tests/support/test_objects.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
+#include "tests/support/fixtures.h"
 
 namespace {
 
 TEST(For_each_button, finds_nested_buttons_depth_first_but_not_inside_a_button)
 {
-    const auto root = Support::make_root();
+    const auto root = std::make_shared<GE::Render_object_container>();
     const auto panel = std::make_shared<GE::Stack_panel>(GE::Orientation::vertical, 0, "panel");
     const auto outer = std::make_shared<GE::Button>("outer", SDL_FRect{0, 0, 10, 10});
     root->add_child(std::make_shared<GE::Button>("first", SDL_FRect{0, 0, 10, 10}));

@@ -1,16 +1,12 @@
-#include "engine/resources/audio.h"
 #include "engine/widgets/button.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
 #include "game/level.h"
 #include "game/main_menu.h"
 #include "game/play_ui.h"
+#include "game/scene.h"
 #include "game/settings_menu.h"
-#include "tests/support/game_flow.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
+#include "tests/support/game_data.h"
 
 namespace {
 
@@ -19,16 +15,9 @@ using Support::Children;
 // The shipped game, played with the mouse in windows of three shapes: 4:3, 16:9 (bars on the
 // sides) and 5:4 (the drawing area cut on both sides). Every click aims at the middle of the
 // object a player would click, and must fall inside the window.
-class Playthrough : public testing::TestWithParam<const char*> {
+class Playthrough : public Support::Game_flow, public testing::WithParamInterface<const char*> {
 protected:
-    Playthrough() { app->render(); }
-    ~Playthrough() override { unsetenv("USERPROFILE"); }
-
-    std::shared_ptr<Game::Vossmere> start()
-    {
-        std::filesystem::current_path(VOSSMERE_RUN_DIR);
-        return Support::start_game(model, GetParam(), scratch.path());
-    }
+    Playthrough() : Game_flow(VOSSMERE_RUN_DIR, GetParam()) {}
 
     // Turns once around the level's ring, every view in turn, back to the first.
     void turn_around()
@@ -39,11 +28,6 @@ protected:
             EXPECT_EQ(level.children.at(0), level.scenes[turn % level.scenes.size()]);
         }
     }
-
-    Support::Scratch_dir scratch; // the user's folder; the game runs in its data folder
-    Game::Vossmere_model model;
-    std::shared_ptr<Game::Vossmere> app = start();
-    Tools::Game_driver play{*app};
 };
 
 TEST_P(Playthrough, wins_dies_retries_and_applies_the_settings)

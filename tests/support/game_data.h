@@ -1,28 +1,126 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "engine/resources/audio.h"
+#include "game/create_application.h"
+#include "game/vossmere.h"
+#include "game/vossmere_model.h"
+#include "tests/support/fixtures.h"
+#include "tools/driver/game_driver.h"
 
-// A small but complete data folder for the game, written into the working directory: every
-// screen (its buttons 200 by 50 units, stacked from the top left; the dialogs' lower right),
-// scenes, three levels and the game's sounds.
+// A small but complete data folder for the game, written into the working directory, and the game
+// started on it.
 namespace Support {
 
-// A UI file with one button per id, stacked from (x, y).
-void write_buttons(const std::string& file, const std::vector<std::string>& ids, int x = 0,
-                   int y = 0);
+// A UI file with one button 200 by 50 units per id, stacked from (x, y).
+inline void write_buttons(const std::string& file, const std::vector<std::string>& ids, int x = 0,
+                          int y = 0)
+{
+    std::string xml = "<ui><stack_panel orientation=\"vertical\" x=\"" + std::to_string(x) +
+                      "\" y=\"" + std::to_string(y) + "\">";
+    for (const auto& id : ids)
+        xml += "<button id=\"" + id + "\" file=\"button.png\" width=\"200\" height=\"50\"/>";
+    write_file(file, xml + "</stack_panel></ui>");
+}
 
-// A level file from short codes: a digit is a room with that door, "picture", "clocks" and "view"
-// are those scenes, and a code with '=' in it is taken as a scene element's attributes.
-void write_level(const std::string& file, const std::vector<std::string>& scenes);
+// A level file from short codes: "picture", "clocks" and "view" are those scenes, a code with '='
+// in it is taken as a scene element's attributes, and any other is a room with that door label.
+inline void write_level(const std::string& file, const std::vector<std::string>& scenes)
+{
+    std::string xml = "<level>";
+    for (const auto& scene : scenes) {
+        if (scene.find('=') != std::string::npos)
+            xml += "<scene " + scene + "/>";
+        else if (scene == "picture" || scene == "clocks")
+            xml += "<scene type=\"" + scene + "\" file=\"" + scene + ".xml\"/>";
+        else if (scene == "view")
+            xml += R"(<scene file="clocks.xml"/>)";
+        else
+            xml += R"(<scene type="room" file="room.xml" door_label=")" + scene + "\"/>";
+    }
+    write_file(file, xml + "</level>");
+}
 
-// Screens (the settings screen's list below the top left, its checkbox to the right of the
-// list, back and apply at the bottom), scenes and levels. Levels: 1 has doors 1, 2, 3 and clocks
-// (the right door is 3); 2 has doors 4 and 5 and a picture (either may be right); 3 has doors 1 to
-// 4, a plain view and clocks (3 is right).
-void write_game_data();
+// Screens (buttons stacked from the top left, the dialogs' from the lower right; the settings
+// screen's list below the top left, its checkbox to the right of the list, back and apply at the
+// bottom), scenes and levels. Levels: 1 has doors 1, 2, 3 and clocks (the right door is 3); 2 has
+// doors 4 and 5 and a picture (either may be right); 3 has doors 1 to 4, a plain view and clocks
+// (3 is right). With `sounds`, the eight sound and music files the game registers.
+inline void write_game_data(bool sounds = true)
+{
+    write_png("button.png", 20, 5, {90, 90, 90, 255});
+    write_buttons("main_menu.xml", {"play", "settings", "exit"});
+    write_buttons("play_ui.xml", {"menu", "go_left", "go_right"});
+    write_buttons("enter_confirmation.xml", {"yes", "no"}, 1000, 800);
+    write_buttons("retry_confirmation.xml", {"yes", "no"}, 1000, 800);
+    write_buttons("complete_ui.xml", {"exit_to_main_menu"});
+    write_png("triangle.png", 16, 9, {200, 200, 200, 255});
+    write_png("triangle_over.png", 16, 9, {200, 0, 0, 255});
+    std::filesystem::copy_file(font_file, "OpenSans-SemiBold.ttf");
+    write_file(
+        "settings_menu.xml",
+        R"(<ui><stack_panel id="main_panel" x="400" y="200"><stack_panel id="settings_panel">)"
+        R"(<stack_panel id="resolution_panel"><drop_down_list id="resolution_list" width="300")"
+        R"( height="50"/></stack_panel><stack_panel id="fullscreen_panel"><checkbox)"
+        R"( id="fullscreen_checkbox" width="50" height="50"/></stack_panel></stack_panel>)"
+        R"(</stack_panel><stack_panel y="900"><button id="back" file="button.png" width="200")"
+        R"( height="50"/><button id="apply" file="button.png" width="200" height="50"/>)"
+        "</stack_panel></ui>");
 
-// The eight sound and music files the game registers.
-void write_game_sounds();
+    const std::string font = "<font id=\"f\" file=\"" + font_file + "\" size=\"30\"/>";
+    write_file(
+        "room.xml",
+        "<scene>" + font +
+            R"(<rect id="door_hit" x="300" y="300" width="200" height="400"/>)"
+            R"(<label id="door_label" font_id="f" text="?" y="250" horizontal_align="center"/>)"
+            "</scene>");
+    write_file("picture.xml", "<scene>" + font +
+                                  R"(<label id="picture_label" font_id="f" text="?" x="9" y="300" )"
+                                  R"(horizontal_align="right"/></scene>)");
+    write_file("clocks.xml", R"(<scene><rect width="400" height="400"/></scene>)");
+    write_level("level_1.xml", {"1", "2", "3", "clocks"});
+    write_level("level_2.xml", {"4", "5", "picture"});
+    write_level("level_3.xml", {"1", "2", "view", "3", "4", "clocks"});
+    if (sounds)
+        for (const auto& [name, file] : Game::game_sounds)
+            write_sound(file, 0.5);
+}
+
+// The user's folder, which holds the data above or, when `data` names one, the shipped data's
+// working folder instead; and a model for the game.
+class Game_test : public Home_test {
+protected:
+    explicit Game_test(const char* data = nullptr)
+    {
+        if (data != nullptr)
+            std::filesystem::current_path(data);
+        else
+            write_game_data();
+    }
+
+    // Starts the game as `main` does, its settings file asking for a window of `resolution`.
+    std::shared_ptr<Game::Vossmere> start(const std::string& resolution = "1024x768")
+    {
+        std::filesystem::create_directories(folder);
+        write_file(settings_file.string(), resolution + "\r\n0");
+        GE::current_music.clear();
+        GE::window_settings = GE::Window_settings{}; // as a new run starts
+        return Game::create_application(model);
+    }
+
+    Game::Vossmere_model model;
+};
+
+// The game started and drawn, played with the mouse aimed at the objects on screen.
+class Game_flow : public Game_test {
+protected:
+    explicit Game_flow(const char* data = nullptr, const std::string& resolution = "1024x768")
+        : Game_test(data), app(start(resolution)), play(*app)
+    {
+        app->render();
+    }
+
+    std::shared_ptr<Game::Vossmere> app;
+    Tools::Game_driver play;
+};
 
 } // namespace Support

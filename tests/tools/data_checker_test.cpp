@@ -1,27 +1,17 @@
-#include "tests/support/fixtures.h"
 #include "tests/support/game_data.h"
-#include "tests/support/headless_app.h"
 #include "tools/check/data_checker.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <string>
-#include <vector>
 
 namespace {
 
 using Strings = std::vector<std::string>;
+using Data_checker = Support::Headless_test;
 
-TEST(Data_checker, passes_a_whole_folder_and_reports_every_problem_of_a_broken_one)
+TEST_F(Data_checker, passes_a_whole_folder_and_reports_every_problem_of_a_broken_one)
 {
-    Support::Scratch_dir scratch;
     Support::write_game_data();
-    Support::write_game_sounds();
-    Support::Headless_app app;
     const auto check = [&] {
         Strings found;
-        for (const auto& problem : Tools::Data_checker(app.context(), &app.app->window).check())
+        for (const auto& problem : Tools::Data_checker(context(), &app->window).check())
             found.push_back(Tools::to_string(problem));
         return found;
     };

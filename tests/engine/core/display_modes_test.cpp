@@ -1,14 +1,5 @@
-#include "engine/core/app.h"
 #include "engine/core/display_modes.h"
-#include "engine/core/sdl_runtime_error.h"
-#include "engine/core/window_settings.h"
 #include "tests/support/fixtures.h"
-
-#include <gtest/gtest.h>
-
-#include <stdexcept>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -40,8 +31,6 @@ TEST(Display_modes, offers_each_resolution_of_four_by_three_or_wider_once)
         EXPECT_EQ(out.front(), "kept"); // appended to
         EXPECT_EQ(Strings(out.begin() + 1, out.end()), offered);
     }
-    EXPECT_EQ(GE::letter_space(""), "");
-    EXPECT_EQ(GE::letter_space("a"), "a");
 }
 
 TEST(Display_modes, applying_resizes_centres_a_window_and_undoes_a_refused_mode)

@@ -1,9 +1,7 @@
 #include "engine/core/event_target.h"
 #include "engine/core/game_model.h"
 #include "engine/core/screen_changed_event.h"
-#include "tests/support/test_objects.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/fixtures.h"
 
 namespace {
 

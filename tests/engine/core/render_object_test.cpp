@@ -1,14 +1,7 @@
-#include "engine/core/event_names.h"
 #include "engine/core/render_object_container.h"
-#include "tests/support/events.h"
-#include "tests/support/headless_app.h"
-#include "tests/support/pixels.h"
-#include "tests/support/test_objects.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/fixtures.h"
 
 #include <array>
-#include <tuple>
 
 namespace {
 
@@ -16,6 +9,7 @@ using Container = GE::Render_object_container;
 using Strings = std::vector<std::string>;
 using H = GE::Horizontal_align;
 using V = GE::Vertical_align;
+using Render_object_container = Support::Headless_test;
 
 TEST(Render_object, places_its_screen_rect_by_root_scale_alignment_and_truncation)
 {
@@ -52,11 +46,12 @@ TEST(Render_object, places_its_screen_rect_by_root_scale_alignment_and_truncatio
     }
 }
 
-TEST(Render_object_container, spans_its_children_and_draws_them_by_layer_from_its_aligned_place)
+TEST_F(Render_object_container, spans_its_children_and_draws_them_by_layer_from_its_aligned_place)
 {
-    Support::Headless_app window(640, 480, 0.5f);
+    set_scale(0.5f);
     const auto square = [&](float x, std::uint32_t colour, int layer) {
-        auto box = std::make_shared<Support::Filled_box>(*window.context(), x, 0, 40, 40, colour);
+        auto box =
+            std::make_shared<Support::Filled_box>(*context(), SDL_FRect{x, 0, 40, 40}, colour);
         box->layer = layer;
         return box;
     };
@@ -72,23 +67,23 @@ TEST(Render_object_container, spans_its_children_and_draws_them_by_layer_from_it
     auto hidden = std::make_shared<Container>(100.0f, 40.0f, 0.0f, 0.0f);
     hidden->add_child(black);
     hidden->visible = false;
-    window.app->add_child(panel);
-    window.app->add_child(hidden);
+    app->add_child(panel);
+    app->add_child(hidden);
     EXPECT_EQ(std::pair(panel->get_width(), panel->get_height()), std::pair(40.0f, 20.0f));
-    window.context()->clear_frame();
-    window.app->draw(240, 0);
+    context()->clear_frame();
+    app->draw(240, 0);
     // The squares start at 240 + (100 + 20) / 2 = 300 across and 40 / 2 = 20 down.
     const std::pair<SDL_Rect, SDL_Color> areas[] = {
         {{300, 20, 20, 20}, Support::red},  {{320, 20, 20, 20}, Support::blue},
         {{299, 19, 42, 1}, Support::white}, {{299, 40, 42, 1}, Support::white},
         {{299, 20, 1, 20}, Support::white}, {{340, 20, 1, 20}, Support::white}};
     for (const auto& [area, colour] : areas)
-        EXPECT_TRUE(Support::region_is(window.renderer(), area, colour));
+        EXPECT_TRUE(region_is(area, colour));
 }
 
-TEST(Render_object_container, delivers_to_itself_then_to_its_children_topmost_first_until_stopped)
+TEST_F(Render_object_container, delivers_to_itself_then_to_its_children_topmost_first_until_stopped)
 {
-    auto root = Support::make_root();
+    auto root = std::make_shared<Container>();
     Strings log;
     const auto add = [&](Container& parent, float x, float size, const std::string& id) {
         auto box = std::make_shared<Support::Box>(x, 0, size, size, id);

@@ -9,14 +9,8 @@
 #include "engine/widgets/rect.h"
 #include "engine/widgets/stack_panel.h"
 #include "tests/support/fixtures.h"
-#include "tests/support/headless_app.h"
-#include "tests/support/pixels.h"
-
-#include <gtest/gtest.h>
 
 #include <sstream>
-#include <string>
-#include <utility>
 
 namespace {
 
@@ -112,7 +106,8 @@ std::string describe(const GE::Render_object& object)
 
 // Loads XML after the font "text" and the colour "ink" as the children of a "ui" root, with
 // image.png (30 by 20) and small.png (10 by 10) at hand.
-class UI_loader : public testing::TestWithParam<std::pair<std::string, std::string>> {
+class UI_loader : public Support::Headless_test,
+                  public testing::WithParamInterface<std::pair<std::string, std::string>> {
 protected:
     // What was built ("nothing" when nothing was), then "!" and the failure if there was one.
     std::string outcome(const std::string& xml)
@@ -120,24 +115,22 @@ protected:
         for (const char* file : {"image.png", "triangle.png", "triangle_over.png"})
             Support::write_png(file, 30, 20, Support::green);
         Support::write_png("small.png", 10, 10, Support::red);
-        app.context()->clear_colour = 0x80402010;
+        context()->clear_colour = 0x80402010;
         Support::write_file("screen.xml",
                             R"(<ui><font id="text" size="20" file=")" + Support::font_file +
                                 R"("/><color id="ink" r="9" a="255"/>)" + xml + "</ui>");
         std::string failure;
         try {
-            loader.load(app.app.get(), "screen.xml");
+            loader.load(app.get(), "screen.xml");
         } catch (const GE::SDL_runtime_error&) {
             failure = " ! SDL error";
         } catch (const GE::GE_runtime_error& error) {
             failure = std::string(" ! ") + error.what();
         }
-        return (app.app->children.empty() ? "nothing" : describe_all(app.app->children)) + failure;
+        return (app->children.empty() ? "nothing" : describe_all(app->children)) + failure;
     }
 
-    Support::Scratch_dir scratch;
-    Support::Headless_app app;
-    GE::UI_Loader loader{app.context()};
+    GE::UI_Loader loader{context()};
 };
 
 TEST_P(UI_loader, builds_what_the_file_describes)
@@ -145,7 +138,7 @@ TEST_P(UI_loader, builds_what_the_file_describes)
     EXPECT_EQ(outcome(GetParam().first), GetParam().second);
 }
 
-const std::pair<std::string, std::string> fields[] = {
+const std::pair<std::string, std::string> files[] = {
     // A flag is set only by the exact text "true"; an empty alignment is the default.
     {R"(<rect x="0.25" y="40" normalized_x="true" normalized_y="True" layer="3")"
      R"( horizontal_align="center" vertical_align="bottom"/><rect normalized_x="1")"
@@ -154,7 +147,7 @@ const std::pair<std::string, std::string> fields[] = {
      "rect 0.25,40 0x0 normalized_x=1 horizontal=1 vertical=2 layer=3; "
      "rect 0,0 0x0 normalized_y=1 horizontal=2 vertical=1; rect 0,0 0x0"},
     // Low eight bits, 0 when missing, the first of two; only the root's definitions count.
-    {R"(<color id="odd" r="300" g="0x10" b="-1"/><color id="ink" r="2" a="255"/>)"
+    {R"(<color id="odd" r="300" g="16" b="-1"/><color id="ink" r="2" a="255"/>)"
      R"(<stack_panel><color id="inner" r="255" a="255"/></stack_panel>)"
      R"(<rect color_id="odd"/><rect color_id="ink"/><rect color_id="inner"/>)",
      "stack_panel 0,0 0x0; rect 0,0 0x0 color=rgba(44, 16, 255, 0); "
@@ -213,11 +206,7 @@ const std::pair<std::string, std::string> fields[] = {
     {R"(<line x_begin="100" y_begin="50" x_end="400" y_end="50" thickness="4.5"/><line)"
      R"( x_begin="100" y_begin="0" x_end="160" y_end="0" x="20" y="30" thickness="-1"/>)",
      "line 0,0 300x4.5 thickness=4.5; line 20,30 60x2"},
-};
-INSTANTIATE_TEST_SUITE_P(Fields, UI_loader, testing::ValuesIn(fields));
-
-// XML that the loader refuses, after what it built before.
-const std::pair<std::string, std::string> errors[] = {
+    // XML that the loader refuses, after what it built before.
     {R"(<rect id="before"/>hello<rect id="after"/>)", "rect 0,0 0x0 id=before ! Invalid node"},
     // Refused before its children are built: the missing image is never asked for.
     {R"(<stack_panel orientation="Vertical"><sprite image="missing.png"/></stack_panel>)",
@@ -245,7 +234,7 @@ const std::pair<std::string, std::string> errors[] = {
          R"("/></stack_panel><label font_id="inner" text="Hi"/>)",
      "stack_panel 0,0 0x0 ! SDL error"},
 };
-INSTANTIATE_TEST_SUITE_P(Errors, UI_loader, testing::ValuesIn(errors));
+INSTANTIATE_TEST_SUITE_P(Files, UI_loader, testing::ValuesIn(files));
 
 TEST_F(UI_loader, builds_nothing_from_a_root_other_than_the_one_it_is_told)
 {

@@ -1,10 +1,10 @@
 #include "engine/widgets/button.h"
-#include "engine/widgets/sprite.h"
 #include "tests/engine/widgets/widget_fixture.h"
 
 namespace {
 
 using State = GE::Button_state;
+using Support::Children;
 
 // Buttons at (100, 100), 200 by 80, with a sprite and a label for each look they are given; the
 // labels are aligned to the far corner, for the button to centre them.
@@ -17,16 +17,17 @@ protected:
             auto text = label("HH", Support::black);
             text->horizontal_align = GE::Horizontal_align::right;
             text->vertical_align = GE::Vertical_align::bottom;
-            made->set_sprite(state, app.sprite_of_png("look.png", 2, 2, Support::green, size));
+            made->set_sprite(state, sprite_of_png("look.png", 2, 2, Support::green, size));
             made->set_label(state, text);
         }
-        app.app->add_child(made);
+        app->add_child(made);
         return made;
     }
     static constexpr SDL_FRect size{0, 0, 200, 80};
 };
 
-TEST_F(Button_test, shows_the_centred_look_of_the_pointer_and_nothing_for_a_look_it_lacks)
+TEST_F(Button_test,
+       shows_the_centred_look_of_the_pointer_nothing_for_one_it_lacks_a_new_one_at_once)
 {
     auto full = button({State::normal, State::over, State::down});
     auto bare = button({State::normal});
@@ -56,18 +57,14 @@ TEST_F(Button_test, shows_the_centred_look_of_the_pointer_and_nothing_for_a_look
         EXPECT_NEAR(text.x + text.w / 2, 200.0f, 1.0f);
         EXPECT_NEAR(text.y + text.h / 2, 140.0f, 1.0f);
     }
-}
-
-TEST_F(Button_test, a_new_normal_look_replaces_the_shown_one_and_leaves_the_hit_area_alone)
-{
-    auto play = button({State::normal});
-    const auto larger = app.sprite_of_png("look.png", 2, 2, Support::green, {0, 0, 400, 300});
+    // A new normal look replaces the shown one and leaves the hit area alone.
+    const auto larger = sprite_of_png("look.png", 2, 2, Support::green, {0, 0, 400, 300});
     const auto text = label("Go", Support::black);
-    play->set_sprite(State::normal, larger);
-    play->set_label(State::normal, text);
-    EXPECT_EQ(play->children, (Children{larger, text}));
-    EXPECT_TRUE(play->hit_test(299, 179));
-    EXPECT_FALSE(play->hit_test(350, 250)); // on the image, off the button
+    bare->set_sprite(State::normal, larger);
+    bare->set_label(State::normal, text);
+    EXPECT_EQ(bare->children, (Children{larger, text}));
+    EXPECT_TRUE(bare->hit_test(299, 179));
+    EXPECT_FALSE(bare->hit_test(350, 250)); // on the image, off the button
 }
 
 } // namespace

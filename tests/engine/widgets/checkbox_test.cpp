@@ -1,20 +1,18 @@
 #include "engine/widgets/checkbox.h"
-#include "engine/widgets/sprite.h"
 #include "tests/engine/widgets/widget_fixture.h"
 
 namespace {
 
-using Support::black, Support::blue, Support::green, Support::red, Support::white;
-constexpr SDL_Color yellow{255, 255, 0, 255};
+using Support::black, Support::blue, Support::green, Support::red, Support::white, Support::yellow;
 constexpr SDL_Rect drawn{100, 100, 40, 40};
 
 // A black, unchecked checkbox at (100, 100), 40 by 40.
 class Checkbox_test : public Widget_fixture {
 protected:
-    Checkbox_test() { app.app->add_child(box); }
+    Checkbox_test() { app->add_child(box); }
 
     std::shared_ptr<GE::Checkbox> box = std::make_shared<GE::Checkbox>(
-        app.context(), "sound", SDL_FRect{100, 100, 40, 40}, black, false);
+        context(), "sound", SDL_FRect{100, 100, 40, 40}, black, false);
 };
 
 TEST_F(Checkbox_test, without_images_draws_a_border_and_when_checked_a_mark_two_pixels_inside)
@@ -27,10 +25,10 @@ TEST_F(Checkbox_test, without_images_draws_a_border_and_when_checked_a_mark_two_
         {0.75f, true, false, {75, 75, 30, 30}, 0}};
     for (const auto& [scale, checked, visible, at, border] : cases) {
         SCOPED_TRACE(testing::Message() << scale << " checked " << checked << " shown " << visible);
-        app.set_scale(scale);
+        set_scale(scale);
         box->checked = checked;
         box->visible = visible;
-        app.draw();
+        draw();
         EXPECT_TRUE(ring_is(at, border, black));
         EXPECT_TRUE(ring_is(inset(at, -1), 1, white));
         EXPECT_TRUE(ring_is(inset(at, border), 2, white));
@@ -41,15 +39,15 @@ TEST_F(Checkbox_test, without_images_draws_a_border_and_when_checked_a_mark_two_
 TEST_F(Checkbox_test, shows_the_image_of_its_state_and_hover_else_its_drawn_look)
 {
     const auto set_image = [this](bool checked, bool hover, SDL_Color colour) {
-        auto image = app.sprite_of_png(std::to_string(checked + 2 * hover) + ".png", 4, 4, colour,
-                                       {0, 0, 40, 40});
+        auto image = sprite_of_png(std::to_string(checked + 2 * hover) + ".png", 4, 4, colour,
+                                   {0, 0, 40, 40});
         checked ? box->set_checked_image(hover, image) : box->set_unchecked_image(hover, image);
     };
     set_image(false, false, red);
-    app.draw();
+    draw();
     EXPECT_TRUE(region_is(drawn, red));
     send(GE::mouse_motion_event, 120, 120); // no unchecked image while hovered
-    app.draw();
+    draw();
     EXPECT_TRUE(ring_is(drawn, 2, black));
     set_image(false, true, yellow);
     set_image(true, false, green);
@@ -60,7 +58,7 @@ TEST_F(Checkbox_test, shows_the_image_of_its_state_and_hover_else_its_drawn_look
         {move, 300, green}, {move, 120, blue},   {up, 120, yellow}};
     for (const auto& [event, x, colour] : steps) {
         send(event, x, 120);
-        app.draw();
+        draw();
         EXPECT_TRUE(region_is(drawn, colour)) << event << " at " << x;
     }
 }

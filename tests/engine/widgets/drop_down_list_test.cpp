@@ -1,16 +1,14 @@
 #include "engine/widgets/drop_down_list.h"
-#include "engine/widgets/sprite.h"
 #include "tests/engine/widgets/widget_fixture.h"
 
 namespace {
 
 const std::string& up = GE::mouse_button_up_event;
 const std::string& move = GE::mouse_motion_event;
-using Support::black, Support::blue, Support::green, Support::white;
+using Support::black, Support::blue, Support::green, Support::white, Support::yellow;
 constexpr SDL_Color red = GE::Drop_down_list::highlight_color;
 constexpr SDL_Color magenta{255, 0, 255, 255};
 constexpr SDL_Color cyan{0, 255, 255, 255};
-constexpr SDL_Color yellow{255, 255, 0, 255};
 constexpr SDL_Color grey{230, 230, 230, 255};
 
 // A list 200x40 at (100, 200) with a blue border, three items and a magenta arrow, cyan while
@@ -21,14 +19,13 @@ protected:
     {
         Support::write_png("triangle.png", 16, 9, magenta);
         Support::write_png("triangle_over.png", 16, 9, cyan);
-        list = std::make_shared<GE::Drop_down_list>(app.context(), "list",
-                                                    SDL_FRect{100, 200, 200, 40}, blue,
-                                                    SDL_Color{230, 230, 230, 0}, 0, 2, 6, 2);
+        list = std::make_shared<GE::Drop_down_list>(context(), "list", SDL_FRect{100, 200, 200, 40},
+                                                    blue, SDL_Color{230, 230, 230, 0}, 0, 2, 6, 2);
         for (const auto& text : {"One", "Two", "Three"}) {
             list->items[0].push_back(label(text, black));
             list->items[1].push_back(label(text, red));
         }
-        app.app->add_child(list);
+        app->add_child(list);
     }
     // Where the text of row `row` lies; -1 is the box.
     static SDL_Rect text_area(int row) { return {106, 203 + 38 * (row + 1), 100, 30}; }
@@ -39,8 +36,8 @@ protected:
 TEST_F(Drop_down_list_test, draws_its_box_then_rows_one_box_high_overlapping_by_the_border)
 {
     auto parent = std::make_shared<Support::Fixed_root>(400.0f, 200.0f);
-    app.app->clear_children();
-    app.app->add_child(parent);
+    app->clear_children();
+    app->add_child(parent);
     parent->add_child(list);
     list->is_open = true;
     list->triangle_images[0]->x = 999; // drawing places the arrow itself
@@ -52,11 +49,11 @@ TEST_F(Drop_down_list_test, draws_its_box_then_rows_one_box_high_overlapping_by_
              {0.5f, false, {50, 100, 100, 20}, 1, 19, {137, 105, 8, 4}, {53, 101, 50, 15}},
              {1.0f, true, {200, 280, 200, 40}, 2, 38, {374, 290, 16, 9}, text_area(-1)}}) {
         SCOPED_TRACE(testing::Message() << scale << (centred ? " centred" : ""));
-        app.set_scale(scale);
+        set_scale(scale);
         list->horizontal_align =
             centred ? GE::Horizontal_align::center : GE::Horizontal_align::left;
         list->vertical_align = centred ? GE::Vertical_align::center : GE::Vertical_align::top;
-        app.draw();
+        draw();
         EXPECT_TRUE(ring_is(box, border, blue));
         EXPECT_TRUE(region_is(arrow, magenta));
         EXPECT_TRUE(ring_is(inset(arrow, -1), 1, white));
@@ -108,12 +105,12 @@ TEST_F(Drop_down_list_test, counts_the_rows_as_its_own_and_shows_the_look_of_the
     // Background images stand in for the box's border and receive no events.
     bool images_reached = false;
     for (const bool hover : {false, true}) {
-        auto image = app.sprite_of_png(hover ? "over.png" : "bg.png", 4, 4, hover ? yellow : green,
-                                       {0, 0, 200, 40});
+        auto image = sprite_of_png(hover ? "over.png" : "bg.png", 4, 4, hover ? yellow : green,
+                                   {0, 0, 200, 40});
         image->add_event_listener(up, [&](GE::Event&) { images_reached = true; });
         list->set_bg_image(hover, image);
     }
-    app.draw();
+    draw();
     EXPECT_TRUE(region_is({100, 200, 200, 2}, green));
     EXPECT_TRUE(region_is({100, 240, 200, 120}, white)); // closed: no rows
     send(up, 150, 220);
@@ -130,7 +127,7 @@ TEST_F(Drop_down_list_test, counts_the_rows_as_its_own_and_shows_the_look_of_the
     // The hovered row and the chosen item show their highlighted labels, only while over.
     for (const float y : {330.0f, 400.0f}) {
         send(move, 150, y);
-        app.draw();
+        draw();
         const bool over = list->mouse_over;
         for (const int row : {-1, 0, 1, 2}) {
             const bool highlighted = over && (row == -1 || row == 2);

@@ -1,5 +1,4 @@
 #include "engine/resources/font.h"
-#include "engine/resources/resources.h"
 #include "engine/widgets/label.h"
 #include "tests/engine/widgets/widget_fixture.h"
 
@@ -15,7 +14,7 @@ TEST_F(Label_test, is_as_large_as_its_text_rendered_as_utf8)
     const std::string text = "Déjà vu – ça"; // read as Latin-1 it would be more glyphs, wider
     int width = 0, height = 0;
     ASSERT_EQ(TTF_SizeUTF8(font->font, text.c_str(), &width, &height), 0);
-    const GE::Label label(app.context(), "title", font, Support::red, text);
+    const GE::Label label(context(), "title", font, Support::red, text);
     EXPECT_FLOAT_EQ(label.width, static_cast<float>(width));
     EXPECT_FLOAT_EQ(label.height, static_cast<float>(height));
 }

@@ -1,6 +1,5 @@
 #include "engine/widgets/rect.h"
 #include "tests/engine/widgets/widget_fixture.h"
-#include "tests/support/test_objects.h"
 
 namespace {
 
@@ -9,11 +8,11 @@ using Support::green, Support::red, Support::white;
 
 TEST_F(Rect_test, draws_its_children_then_an_outline_of_rounded_thickness_growing_inward)
 {
-    auto rect = std::make_shared<GE::Rect>(app.context(), SDL_FRect{100, 100, 200, 100}, "box");
+    auto rect = std::make_shared<GE::Rect>(context(), SDL_FRect{100, 100, 200, 100}, "box");
     rect->add_child(
-        std::make_shared<Support::Filled_box>(*app.context(), 0, 0, 200, 100, 0xFF00FF00));
+        std::make_shared<Support::Filled_box>(*context(), SDL_FRect{0, 0, 200, 100}, 0xFF00FF00));
     rect->add_child(std::make_shared<Support::Box>(300, 0, 500, 400)); // leaves its size alone
-    app.app->add_child(rect);
+    app->add_child(rect);
     // roundf(0.75 x 2) = 2 frames, roundf(0.2 x 2) none; alpha 0 still draws the children.
     for (const auto& [scale, colour, visible, drawn, frames] :
          std::vector<std::tuple<float, SDL_Color, bool, SDL_Rect, int>>{
@@ -23,10 +22,10 @@ TEST_F(Rect_test, draws_its_children_then_an_outline_of_rounded_thickness_growin
              {1.0f, {255, 0, 0, 0}, true, {100, 100, 200, 100}, 0},
              {1.0f, red, false, {100, 100, 200, 100}, 0}}) {
         SCOPED_TRACE(testing::Message() << scale << ' ' << int(colour.a) << ' ' << visible);
-        app.set_scale(scale);
+        set_scale(scale);
         rect->color = colour;
         rect->visible = visible;
-        app.draw();
+        draw();
         EXPECT_TRUE(ring_is(drawn, frames, red));
         EXPECT_TRUE(region_is(inset(drawn, frames), visible ? green : white));
         EXPECT_TRUE(ring_is(inset(drawn, -1), 1, white));
@@ -35,8 +34,8 @@ TEST_F(Rect_test, draws_its_children_then_an_outline_of_rounded_thickness_growin
     }
     // Far past the middle: the outline fills the box, and drawing it ends.
     std::tie(rect->thickness, rect->color, rect->visible) = std::tuple(1 << 30, red, true);
-    app.set_scale(1);
-    app.draw();
+    set_scale(1);
+    draw();
     EXPECT_TRUE(region_is({100, 100, 200, 100}, red));
 }
 

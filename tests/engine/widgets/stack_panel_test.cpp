@@ -1,11 +1,5 @@
 #include "engine/widgets/stack_panel.h"
-#include "tests/support/test_objects.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <tuple>
-#include <vector>
+#include "tests/support/fixtures.h"
 
 namespace {
 
@@ -20,7 +14,8 @@ TEST(Stack_panel, places_each_child_in_design_units_after_the_ones_it_has)
     for (const auto& [across, offset, panel_scale, root_scale, expected] : cases) {
         SCOPED_TRACE(testing::Message()
                      << across << ' ' << offset << ' ' << panel_scale << ' ' << root_scale);
-        auto root = Support::make_root(root_scale);
+        auto root = std::make_shared<GE::Render_object_container>();
+        root->scale_x = root->scale_y = root_scale;
         auto panel = std::make_shared<GE::Stack_panel>(
             across ? GE::Orientation::horizontal : GE::Orientation::vertical, offset, "panel");
         panel->scale_x = panel_scale;

@@ -1,33 +1,16 @@
 #pragma once
 
-#include "engine/core/event_names.h"
-#include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/resources.h"
 #include "engine/widgets/label.h"
-#include "tests/support/events.h"
+#include "engine/widgets/sprite.h"
 #include "tests/support/fixtures.h"
-#include "tests/support/headless_app.h"
-#include "tests/support/pixels.h"
-#include "tests/support/test_objects.h"
 
-#include <SDL_rect.h>
-#include <SDL_render.h>
-#include <gtest/gtest.h>
-
-#include <cstdint>
 #include <cstdlib>
-#include <memory>
-#include <string>
-#include <tuple>
-#include <vector>
 
 // A scratch folder and a 640x480 headless app at root scale 1, with what the widget tests share:
-// labels, a sibling that can stop clicks, pixel checks of outlines and text, and the standard
-// headers their tables use.
-class Widget_fixture : public testing::Test {
+// labels and images, a sibling that can stop clicks, and pixel checks of outlines and text.
+class Widget_fixture : public Support::Headless_test {
 protected:
-    using Children = std::vector<std::shared_ptr<GE::Render_object>>;
-
     // `box` shrunk by `by` pixels on every side; a negative `by` grows it.
     static SDL_Rect inset(SDL_Rect box, int by)
     {
@@ -35,22 +18,29 @@ protected:
     }
 
     // Makes `objects` the app's children, in this order: the last is visited first.
-    void set_children(const Children& objects)
+    void set_children(const Support::Children& objects)
     {
-        app.app->clear_children();
+        app->clear_children();
         for (const auto& object : objects)
-            app.app->add_child(object);
+            app->add_child(object);
     }
 
-    void send(const std::string& name, float x, float y)
+    void send(const std::string& name, float x, float y) { Support::send_mouse(*app, name, x, y); }
+
+    std::shared_ptr<GE::Label> label(const std::string& text, SDL_Color colour)
     {
-        Support::send_mouse(*app.app, name, x, y);
+        const auto& font = GE::Resources::instance().get_font(Support::font_file, 20);
+        return std::make_shared<GE::Label>(context(), "", font, colour, text);
     }
 
-    std::shared_ptr<GE::Label> label(const std::string& text, SDL_Color colour, int size = 20)
+    // Writes a PNG of one colour and makes a sprite of it through the texture cache, stretched
+    // to `rect`.
+    std::shared_ptr<GE::Sprite> sprite_of_png(const std::string& file, int width, int height,
+                                              SDL_Color colour, SDL_FRect rect)
     {
-        const auto& font = GE::Resources::instance().get_font(Support::font_file, size);
-        return std::make_shared<GE::Label>(app.context(), "", font, colour, text);
+        Support::write_png(file, width, height, colour);
+        return std::make_shared<GE::Sprite>(GE::Resources::instance().get_texture(context(), file),
+                                            rect);
     }
 
     // A box over the whole window that stops every click while `stop` is set.
@@ -60,11 +50,6 @@ protected:
         box->add_event_listener(GE::mouse_button_up_event,
                                 [&stop](GE::Event& event) { event.propagating = !stop; });
         return box;
-    }
-
-    testing::AssertionResult region_is(SDL_Rect area, SDL_Color colour)
-    {
-        return Support::region_is(app.renderer(), area, colour);
     }
 
     // Whether the band `thickness` pixels wide just inside `box` has `colour` all round.
@@ -84,12 +69,9 @@ protected:
     int ink_in(SDL_Rect area, SDL_Color ink)
     {
         int count = 0;
-        for (const SDL_Color& pixel : Support::read_pixels(app.renderer(), area))
+        for (const SDL_Color& pixel : Support::read_pixels(renderer(), area))
             count += std::abs(pixel.r - ink.r) < 60 && std::abs(pixel.g - ink.g) < 60 &&
                      std::abs(pixel.b - ink.b) < 60;
         return count;
     }
-
-    Support::Scratch_dir scratch;
-    Support::Headless_app app;
 };
