@@ -11,7 +11,6 @@ namespace Game {
 namespace {
 
 const std::string file_name = "complete_ui.xml";
-const std::string button_id = "exit_to_main_menu";
 
 } // namespace
 
@@ -20,10 +19,10 @@ Complete_ui::Complete_ui(GE::Render_context* renderer, GE::App_window* window,
     : GE::UI(renderer, window), model(model)
 {
     ui_loader.load(this, file_name);
-    find_buttons(*this, {{button_id, &exit_to_main_menu_button}});
+    find_buttons(*this, file_name, {{"exit_to_main_menu", &exit_to_main_menu_button}});
     on_click(
-        require_button(exit_to_main_menu_button, file_name, button_id), "click",
-        [model] { model->dispatch_event("exit_to_main_menu"); }, true);
+        *exit_to_main_menu_button, "click", [model] { model->dispatch_event("exit_to_main_menu"); },
+        true);
 }
 
 } // namespace Game

@@ -12,15 +12,13 @@ Confirmation::Confirmation(GE::Render_context* renderer, GE::App_window* window,
 {
     const std::string file = confirmation_name + file_suffix;
     ui_loader.load(this, file);
-    find_buttons(*this, {{"yes", &yes_button}, {"no", &no_button}});
+    find_buttons(*this, file, {{"yes", &yes_button}, {"no", &no_button}});
     // An answer changes the screens, so nothing else may react to its click.
     const auto answer = [model](const std::string& event) {
         return [model, event] { model->dispatch_event(event); };
     };
-    on_click(require_button(yes_button, file, "yes"), "click",
-             answer(confirmation_name + "_hit_yes"), true);
-    on_click(require_button(no_button, file, "no"), "click", answer(confirmation_name + "_hit_no"),
-             true);
+    on_click(*yes_button, "click", answer(confirmation_name + "_hit_yes"), true);
+    on_click(*no_button, "click", answer(confirmation_name + "_hit_no"), true);
 }
 
 } // namespace Game

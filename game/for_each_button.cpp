@@ -22,7 +22,7 @@ void for_each_button(GE::Render_object_container& container,
     }
 }
 
-void find_buttons(GE::Render_object_container& container,
+void find_buttons(GE::Render_object_container& container, const std::string& file,
                   std::initializer_list<std::pair<std::string_view, GE::Button**>> slots)
 {
     for_each_button(container, [&slots](GE::Button* button) {
@@ -30,13 +30,9 @@ void find_buttons(GE::Render_object_container& container,
             if (button->id == id)
                 *slot = button;
     });
-}
-
-GE::Button& require_button(GE::Button* button, const std::string& file, const std::string& id)
-{
-    if (button == nullptr)
-        throw GE::GE_runtime_error(file + " has no button with id \"" + id + "\"");
-    return *button;
+    for (const auto& [id, slot] : slots)
+        if (*slot == nullptr)
+            throw GE::GE_runtime_error(file + " has no button with id \"" + std::string(id) + "\"");
 }
 
 void on_click(GE::Button& button, const std::string& sound, std::function<void()> action,

@@ -19,13 +19,10 @@ void for_each_button(GE::Render_object_container& container,
                      const std::function<void(GE::Button*)>& visit);
 
 // Stores in each slot the button whose id is the slot's, found as for_each_button finds them: when
-// two share an id, the one visited last.
-void find_buttons(GE::Render_object_container& container,
+// two share an id, the one visited last. Throws GE_runtime_error naming `file` and the id of the
+// first slot that no button fills.
+void find_buttons(GE::Render_object_container& container, const std::string& file,
                   std::initializer_list<std::pair<std::string_view, GE::Button**>> slots);
-
-// The button a screen found for `id`; throws GE_runtime_error naming the file and the id when
-// the screen's file has none.
-GE::Button& require_button(GE::Button* button, const std::string& file, const std::string& id);
 
 // When a mouse button is released over `button`: plays `sound`, runs `action`, then keeps the
 // click from every other object when `stops_click` is set. The action may destroy the screen

@@ -10,17 +10,14 @@ Main_menu::Main_menu(GE::Render_context* renderer, GE::App_window* window, GE::G
     : GE::UI(renderer, window), model(model)
 {
     ui_loader.load(this, file_name);
-    find_buttons(*this,
+    find_buttons(*this, file_name,
                  {{"play", &play_button}, {"settings", &settings_button}, {"exit", &exit_button}});
     on_click(
-        require_button(play_button, file_name, "play"), "click",
-        [model] { model->set_screen("play"); }, false);
+        *play_button, "click", [model] { model->set_screen("play"); }, false);
     on_click(
-        require_button(settings_button, file_name, "settings"), "click",
-        [model] { model->set_screen("settings_menu"); }, false);
+        *settings_button, "click", [model] { model->set_screen("settings_menu"); }, false);
     on_click(
-        require_button(exit_button, file_name, "exit"), "click",
-        [model] { model->dispatch_event("exit_game"); }, false);
+        *exit_button, "click", [model] { model->dispatch_event("exit_game"); }, false);
 }
 
 } // namespace Game

@@ -11,17 +11,14 @@ Play_ui::Play_ui(GE::Render_context* renderer, GE::App_window* window, GE::Game_
 {
     ui_loader.load(this, file_name);
     find_buttons(
-        *this,
+        *this, file_name,
         {{"menu", &menu_button}, {"go_left", &go_left_button}, {"go_right", &go_right_button}});
     on_click(
-        require_button(menu_button, file_name, "menu"), "click",
-        [model] { model->set_screen("main_menu"); }, true);
+        *menu_button, "click", [model] { model->set_screen("main_menu"); }, true);
     on_click(
-        require_button(go_left_button, file_name, "go_left"), "switch",
-        [model] { model->dispatch_event("go_left"); }, false);
+        *go_left_button, "switch", [model] { model->dispatch_event("go_left"); }, false);
     on_click(
-        require_button(go_right_button, file_name, "go_right"), "switch",
-        [model] { model->dispatch_event("go_right"); }, false);
+        *go_right_button, "switch", [model] { model->dispatch_event("go_right"); }, false);
 }
 
 } // namespace Game

@@ -57,12 +57,11 @@ Settings_menu::Settings_menu(GE::Render_context* renderer, GE::App_window* windo
     show_fullscreen_setting();
     fullscreen_checkbox->add_event_listener(GE::mouse_button_up_event, play_switch);
 
-    find_buttons(*this, {{"back", &back_button}, {"apply", &apply_button}});
+    find_buttons(*this, file_name, {{"back", &back_button}, {"apply", &apply_button}});
     on_click(
-        require_button(back_button, file_name, "back"), "click",
-        [model] { model->set_screen("main_menu"); }, false);
+        *back_button, "click", [model] { model->set_screen("main_menu"); }, false);
     on_click(
-        require_button(apply_button, file_name, "apply"), "click", [this] { apply(); }, true);
+        *apply_button, "click", [this] { apply(); }, true);
 }
 
 template <typename Object>

@@ -160,3 +160,12 @@ void Headless_session::forget_input()
 }
 
 } // namespace Fuzz
+
+// Both drawing targets start the same way: paths made absolute, then the session brought up
+// before the first input.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    Fuzz::Headless_session::make_paths_absolute(argc, argv);
+    Fuzz::Headless_session::instance();
+    return 0;
+}

@@ -8,13 +8,6 @@
 #include <memory>
 #include <string_view>
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    Fuzz::Headless_session::make_paths_absolute(argc, argv);
-    Fuzz::Headless_session::instance();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     auto& session = Fuzz::Headless_session::instance();
