@@ -1,5 +1,7 @@
-// take-screenshots DATA_DIR OUT_DIR: plays the game headless with the software renderer, through
-// the mouse as a player would, and saves the frames a reader of the README should see as PNG.
+// take-screenshots DATA_DIR OUT_DIR [--every-view]: plays the game headless with the software
+// renderer, through the mouse as a player would, and saves the frames a reader of the README
+// should see as PNG. With --every-view it saves instead each view of each level, turning right
+// from the first (level_1_view_1.png, ...): what a play tester sees, in ring order.
 #include "engine/core/error_text.h"
 #include "engine/core/game_model.h"
 #include "engine/core/sdl_lifetime.h"
@@ -25,6 +27,7 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -86,12 +89,29 @@ void tour(Game::Vossmere& app, Photographer& camera)
     camera.shoot("settings");
 }
 
+void every_view(Game::Vossmere& app, Photographer& camera)
+{
+    Tools::Game_driver play(app);
+    play.click(*app.main_menu->play_button);
+    for (int level = 1;; ++level) {
+        const auto views = app.current_level->scenes.size();
+        for (std::size_t view = 1; view <= views; ++view) {
+            camera.shoot("level_" + std::to_string(level) + "_view_" + std::to_string(view));
+            play.click(*app.play_ui->go_right_button);
+        }
+        if (level == 3)
+            return;
+        play.win_level();
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3) {
-        std::cerr << "usage: take-screenshots DATA_DIR OUT_DIR\n";
+    const bool views = argc == 4 && std::string(argv[3]) == "--every-view";
+    if (argc != 3 && !views) {
+        std::cerr << "usage: take-screenshots DATA_DIR OUT_DIR [--every-view]\n";
         return 2;
     }
     setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -107,7 +127,7 @@ int main(int argc, char* argv[])
         const auto app =
             Tools::open_game(model, std::to_string(width) + "x" + std::to_string(height));
         Photographer camera(*app, out);
-        tour(*app, camera);
+        views ? every_view(*app, camera) : tour(*app, camera);
         return 0;
     } catch (const std::exception& error) {
         std::cerr << "take-screenshots: " << GE::error_text(error) << '\n';
