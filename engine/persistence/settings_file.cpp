@@ -4,11 +4,19 @@
 #include "engine/core/window_settings.h"
 #include "engine/persistence/game_folder.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <memory>
 #include <optional>
-#include <stdexcept>
+#include <string_view>
 #include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace GE {
 
@@ -17,18 +25,55 @@ namespace {
 const std::string file_name = "settings.data";
 constexpr int largest_side = 16384;
 
-// The resolution a word of the file names, if it names a sensible one.
+// One side of a resolution as the file writes it: decimal digits without sign or leading zero,
+// 1 to `largest_side`; 0 when the text is anything else.
+int side_of(std::string_view digits)
+{
+    const bool well_formed =
+        !digits.empty() && digits.size() <= 5 && digits.front() != '0' &&
+        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!well_formed)
+        return 0;
+    int side = 0;
+    for (const char digit : digits)
+        side = side * 10 + (digit - '0');
+    return side <= largest_side ? side : 0;
+}
+
+// The resolution a word of the file names, exactly "<width>x<height>", if it names a sensible
+// one. Anything else (a sign, a leading zero, trailing bytes) is a broken file: the settings
+// screen could not show it and "Apply" would silently pick another.
 std::unique_ptr<Resolution> resolution_of(const std::string& word)
 {
-    try {
-        auto resolution = std::make_unique<Resolution>(word);
-        const auto sensible = [](int side) { return side > 0 && side <= largest_side; };
-        if (sensible(resolution->width) && sensible(resolution->height))
-            return resolution;
-    } catch (const std::logic_error&) {
-        // Not a number (invalid_argument) or far too large (out_of_range): a broken file.
-    }
-    return nullptr;
+    const auto separator = word.find('x');
+    if (separator == std::string::npos)
+        return nullptr;
+    const std::string_view text = word;
+    if (side_of(text.substr(0, separator)) == 0 || side_of(text.substr(separator + 1)) == 0)
+        return nullptr;
+    return std::make_unique<Resolution>(word);
+}
+
+// Writes `bytes` as the whole file and waits until they are on the disk, so that a power cut
+// after a rename over the old file cannot leave an empty one.
+bool write_to_disk(const std::filesystem::path& path, const std::string& bytes)
+{
+#ifdef _WIN32
+    std::FILE* file = _wfopen(path.c_str(), L"wb");
+#else
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+#endif
+    if (file == nullptr)
+        return false;
+    // Nothing here throws: the file is closed on every path below.
+    const bool written =
+        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
+#ifdef _WIN32
+    const bool on_disk = written && _commit(_fileno(file)) == 0;
+#else
+    const bool on_disk = written && fsync(fileno(file)) == 0;
+#endif
+    return std::fclose(file) == 0 && on_disk;
 }
 
 std::optional<std::filesystem::path> existing_path()
@@ -64,14 +109,9 @@ void save_settings(const Window_settings& settings)
     const auto path = prepare_data_file_path(file_name);
     auto temporary = path;
     temporary += ".new";
-    bool written = false;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        // The same bytes on every platform: CR LF is written, not left to the stream.
-        out << settings.resolution->text << "\r\n" << (settings.fullscreen ? '1' : '0');
-        out.close();
-        written = !out.fail();
-    }
+    // The same bytes on every platform: CR LF is written, not left to the stream.
+    const bool written = write_to_disk(temporary, settings.resolution->text + "\r\n" +
+                                                      (settings.fullscreen ? '1' : '0'));
     // Renaming a complete file over the old one never leaves half a file behind.
     std::error_code error;
     if (written)

@@ -63,6 +63,13 @@ inline void write_file(const std::string& file, const std::string& content)
         throw std::runtime_error("cannot write " + file);
 }
 
+// What a file holds, or "nothing" when there is none.
+inline std::string read_file(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return in ? (std::ostringstream() << in.rdbuf()).str() : "nothing";
+}
+
 // Writes a PNG of one colour.
 inline void write_png(const std::string& file, int width, int height, SDL_Color colour)
 {
@@ -222,15 +229,17 @@ inline GE::Event_listener record(GE::Event_target& target, const std::string& na
 class Home_test : public testing::Test {
 protected:
     Home_test() { setenv("USERPROFILE", scratch.path.c_str(), 1); }
-    ~Home_test() override { unsetenv("USERPROFILE"); }
-
-    // What the settings file holds, or "nothing" when there is none.
-    std::string saved() const
+    ~Home_test() override
     {
-        std::ifstream in(settings_file, std::ios::binary);
-        return in ? (std::ostringstream() << in.rdbuf()).str() : "nothing";
+        // Back to the run's own scratch user folder, which the test main set.
+        setenv("USERPROFILE", run_home.c_str(), 1);
+        setenv("HOME", run_home.c_str(), 1);
     }
 
+    // What the settings file holds, or "nothing" when there is none.
+    std::string saved() const { return read_file(settings_file); }
+
+    const std::string run_home = std::getenv("HOME");
     Scratch_dir scratch;
     const std::filesystem::path folder = scratch.path / "Documents" / "My Games" / "Vossmere";
     const std::filesystem::path settings_file = folder / "settings.data";
