@@ -39,7 +39,7 @@ void play_switch(GE::Event&) { GE::play_sound("switch"); }
 Settings_menu::Settings_menu(GE::Render_context* renderer, GE::App_window* window,
                              GE::Window_settings* settings, GE::Game_model* model,
                              const GE::Display_source& displays)
-    : GE::UI(renderer, window), model(model), settings(settings),
+    : GE::UI(renderer, window), model(model), settings(settings), displays(&displays),
       font(GE::Resources::instance().get_font("OpenSans-SemiBold.ttf", 20))
 {
     ui_loader.load(this, file_name);
@@ -116,7 +116,8 @@ void Settings_menu::apply()
     if (chosen.empty()) // nothing listed: only the fullscreen choice changes
         chosen = settings->resolution->text;
     try {
-        GE::apply_window_settings(*window, *settings, chosen, fullscreen_checkbox->checked);
+        GE::apply_window_settings(*window, *settings, chosen, fullscreen_checkbox->checked,
+                                  *displays);
     } catch (const GE::SDL_runtime_error&) {
         show_message("This display mode could not be applied.");
         return;

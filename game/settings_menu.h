@@ -38,6 +38,8 @@ public:
     std::string file_name = "settings_menu.xml";
     GE::Game_model* model;         // not owned; outlives every screen
     GE::Window_settings* settings; // not owned
+    // What the displays offer and how the window's mode changes; not owned, outlives the screen.
+    const GE::Display_source* displays;
     // The normal look of every entry of the list, in its order; shared with the list.
     std::vector<std::shared_ptr<GE::Label>> resolution_labels;
     GE::Drop_down_list* resolution_list = nullptr; // owned by the tree

@@ -22,15 +22,31 @@ int checked_count(int count)
     return count;
 }
 
-void set_fullscreen(App_window& window, bool fullscreen)
+// Gives the window the mode of `settings`; false when the display refuses it.
+bool try_mode(App_window& window, const Window_settings& settings, const Display_source& source)
 {
-    check_sdl(SDL_SetWindowFullscreen(window.handle, fullscreen ? SDL_WINDOW_FULLSCREEN : 0));
-    if (!fullscreen)
-        SDL_SetWindowPosition(window.handle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    try {
+        source.change_mode(window, *settings.resolution, settings.fullscreen);
+        return true;
+    } catch (const SDL_runtime_error&) {
+        return false;
+    }
 }
 
-// Gives the window its size and, for fullscreen, the display mode of that size.
-void resize(App_window& window, const Resolution& resolution, bool fullscreen)
+// Gives the window back the mode of `settings`, or, when the display refuses even that, the
+// default windowed mode, which `settings` then records.
+void restore(App_window& window, Window_settings& settings, const Display_source& source)
+{
+    if (try_mode(window, settings, source))
+        return;
+    settings = Window_settings{};
+    // Should this be refused too, the window has the default size all the same.
+    try_mode(window, settings, source);
+}
+
+} // namespace
+
+void change_window_mode(App_window& window, const Resolution& resolution, bool fullscreen)
 {
     SDL_DisplayMode mode{};
     SDL_GetWindowDisplayMode(window.handle, &mode);
@@ -43,10 +59,10 @@ void resize(App_window& window, const Resolution& resolution, bool fullscreen)
         throw SDL_runtime_error::from_sdl();
     SDL_SetWindowDisplayMode(window.handle, &mode);
     window.set_size(resolution.width, resolution.height);
-    set_fullscreen(window, fullscreen);
+    check_sdl(SDL_SetWindowFullscreen(window.handle, fullscreen ? SDL_WINDOW_FULLSCREEN : 0));
+    if (!fullscreen)
+        SDL_SetWindowPosition(window.handle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 }
-
-} // namespace
 
 const Display_source& sdl_displays()
 {
@@ -67,14 +83,17 @@ void list_display_modes(std::vector<std::string>& out, std::int32_t max_modes_pe
     std::vector<std::pair<int, int>> offered;
     const int displays = source.display_count();
     for (int display = 0; display < displays; ++display) {
-        const int modes = std::min(source.mode_count(display), max_modes_per_display);
-        for (int index = 0; index < modes; ++index) {
+        const int modes = source.mode_count(display);
+        std::int32_t offered_here = 0;
+        for (int index = 0; index < modes && offered_here < max_modes_per_display; ++index) {
             const SDL_DisplayMode mode = source.mode(display, index);
             const std::pair size{mode.w, mode.h};
-            if (static_cast<float>(mode.w) / static_cast<float>(mode.h) <= narrowest_aspect ||
+            if (mode.w <= 0 || mode.h <= 0 ||
+                static_cast<float>(mode.w) / static_cast<float>(mode.h) <= narrowest_aspect ||
                 std::find(offered.begin(), offered.end(), size) != offered.end())
                 continue;
             offered.push_back(size);
+            ++offered_here;
             out.push_back(letter_space(std::to_string(mode.w) + "x" + std::to_string(mode.h)));
         }
     }
@@ -92,16 +111,16 @@ std::string letter_space(const std::string& text)
 }
 
 void apply_window_settings(App_window& window, Window_settings& settings,
-                           const std::string& resolution_text, bool fullscreen)
+                           const std::string& resolution_text, bool fullscreen,
+                           const Display_source& source)
 {
     if (resolution_text == settings.resolution->text && fullscreen == settings.fullscreen)
         return;
     auto chosen = std::make_unique<Resolution>(resolution_text);
     try {
-        resize(window, *chosen, fullscreen);
+        source.change_mode(window, *chosen, fullscreen);
     } catch (const SDL_runtime_error&) {
-        // Back to what worked, so that window and settings agree; the refusal is reported.
-        resize(window, *settings.resolution, settings.fullscreen);
+        restore(window, settings, source);
         throw;
     }
     settings.resolution = std::move(chosen);

@@ -11,22 +11,30 @@
 namespace GE {
 
 struct App_window;
+struct Resolution;
 struct Window_settings;
 
-// What the displays offer, display by display, as SDL reports it; tests supply their own.
-// Each function throws SDL_runtime_error when it cannot answer.
+// Resizes the window and, for fullscreen, gives it the display mode of that size; a windowed
+// window is centred. Throws SDL_runtime_error when the display refuses the mode.
+void change_window_mode(App_window& window, const Resolution& resolution, bool fullscreen);
+
+// What the displays offer, display by display, as SDL reports it, and how the window's mode is
+// changed; tests supply their own. Each function throws SDL_runtime_error when it cannot answer.
 struct Display_source {
     std::function<int()> display_count;
     std::function<int(int display)> mode_count;
     std::function<SDL_DisplayMode(int display, int index)> mode;
+    std::function<void(App_window&, const Resolution&, bool fullscreen)> change_mode =
+        change_window_mode;
 };
 
 // The displays SDL knows.
 const Display_source& sdl_displays();
 
-// Appends, letter-spaced ("1 0 2 4 x 7 6 8"), every resolution of 4:3 or wider among the first
-// `max_modes_per_display` modes of each display, in the displays' order; a resolution listed
-// again (at another refresh rate or pixel format, or by another display) is offered once.
+// Appends, letter-spaced ("1 0 2 4 x 7 6 8"), the resolutions of 4:3 or wider that each display
+// lists, in the displays' order, up to `max_modes_per_display` of them per display. A resolution
+// listed again (at another refresh rate or pixel format, or by another display) is offered once;
+// a mode with no width or height is not offered.
 void list_display_modes(std::vector<std::string>& out, std::int32_t max_modes_per_display,
                         const Display_source& source = sdl_displays());
 
@@ -35,9 +43,12 @@ std::string letter_space(const std::string& text);
 
 // Resizes the window to `resolution_text` ("1024x768") and makes it fullscreen or windowed
 // (centred), recording both in `settings`; does nothing when both are already in effect. A mode
-// the display refuses leaves window and settings as they were and throws SDL_runtime_error; a
-// text that is no resolution throws std::invalid_argument before anything changes.
+// the display refuses throws SDL_runtime_error after the window is given back the mode of the
+// settings; should the display refuse that too, window and settings fall back to the default,
+// 1024x768 windowed. Either way window and settings agree afterwards. A text that is no
+// resolution throws std::invalid_argument before anything changes.
 void apply_window_settings(App_window& window, Window_settings& settings,
-                           const std::string& resolution_text, bool fullscreen);
+                           const std::string& resolution_text, bool fullscreen,
+                           const Display_source& source = sdl_displays());
 
 } // namespace GE

@@ -25,6 +25,12 @@ TEST(Display_modes, offers_each_resolution_of_four_by_three_or_wider_once)
              {10,
               {{big, mode(1920, 1080, 30), mode(800, 600)}, {big}},
               {"1 9 2 0 x 1 0 8 0", "8 0 0 x 6 0 0"}},
+             // The limit counts resolutions offered, not the modes listed for each.
+             {2,
+              {{big, mode(1920, 1080, 75), mode(1920, 1080, 144), mode(1680, 1050),
+                mode(1680, 1050, 75), mode(800, 600)}},
+              {"1 9 2 0 x 1 0 8 0", "1 6 8 0 x 1 0 5 0"}},
+             {10, {{mode(0, 0), mode(800, 0), mode(0, 600), mode(-800, -600)}}, {}},
          }) {
         Strings out{"kept"};
         GE::list_display_modes(out, limit, Support::displays_of(displays));
@@ -59,6 +65,22 @@ TEST(Display_modes, applying_resizes_centres_a_window_and_undoes_a_refused_mode)
     EXPECT_EQ(std::tuple(app.window.width, settings.resolution->text, settings.fullscreen),
               std::tuple(800, std::string("800x600"), true));
     EXPECT_THROW(GE::apply_window_settings(app.window, settings, "", false), std::invalid_argument);
+
+    // The display now refuses every fullscreen mode, the one in effect too: back to the default.
+    auto displays = Support::displays_of({});
+    displays.change_mode = [](GE::App_window& window, const GE::Resolution& size, bool full) {
+        if (full)
+            throw GE::SDL_runtime_error(size.text + " refused");
+        GE::change_window_mode(window, size, full);
+    };
+    EXPECT_EQ(Support::error_of([&] {
+                  GE::apply_window_settings(app.window, settings, "640x480", true, displays);
+              }),
+              "640x480 refused");
+    EXPECT_EQ(std::tuple(app.window.width, app.window.height, settings.resolution->text,
+                         settings.fullscreen,
+                         SDL_GetWindowFlags(app.window.handle) & SDL_WINDOW_FULLSCREEN),
+              std::tuple(1024, 768, std::string("1024x768"), false, 0u));
 }
 
 } // namespace
