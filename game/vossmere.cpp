@@ -137,6 +137,7 @@ bool Vossmere::handle_sdl_event(const SDL_Event& event)
         return dispatch_mouse_event(event.type, static_cast<float>(x), static_cast<float>(y));
     }
     default:
+        repaint_if_lost(event);
         return true;
     }
 }

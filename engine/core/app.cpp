@@ -2,10 +2,34 @@
 
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/resources.h"
+#include "engine/resources/texture.h"
 
 #include <SDL_events.h>
 
 namespace GE {
+
+namespace {
+
+// Whether the system has lost or hidden what the window showed.
+bool picture_lost(const SDL_Event& event)
+{
+    if (event.type == SDL_RENDER_DEVICE_RESET || event.type == SDL_RENDER_TARGETS_RESET)
+        return true;
+    if (event.type != SDL_WINDOWEVENT)
+        return false;
+    switch (event.window.event) {
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_DISPLAY_CHANGED:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
 
 App::App(const std::string& title, std::uint32_t clear_colour, const Window_settings& settings)
     : window(title, settings), render_context(window, clear_colour)
@@ -30,6 +54,16 @@ float App::get_width()
 void App::render() {}
 
 bool App::handle_sdl_event(const SDL_Event&) { return false; }
+
+bool App::repaint_if_lost(const SDL_Event& event)
+{
+    if (!picture_lost(event))
+        return false;
+    if (event.type == SDL_RENDER_DEVICE_RESET)
+        Texture::forget_all_pixels();
+    request_frame();
+    return true;
+}
 
 void App::run()
 {

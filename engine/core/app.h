@@ -34,6 +34,11 @@ public:
 
     // Asks for one frame to be drawn once the events waiting now have been handled.
     void request_frame() { frame_requested = true; }
+    // Asks for a frame when the system has lost or hidden the picture: the window was uncovered,
+    // shown, restored, resized or moved to another display, or the renderer lost its targets or
+    // its device. A lost device takes every texture's pixels with it: they are made anew on the
+    // next draw. Answers whether `event` was one of these.
+    bool repaint_if_lost(const SDL_Event& event);
 
     float canvas_width = 0;
     App_window window;

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <set>
 
 namespace GE {
 
@@ -21,22 +22,39 @@ std::int32_t big_endian(const unsigned char* bytes)
                                      (std::uint32_t{bytes[2]} << 8) | std::uint32_t{bytes[3]});
 }
 
+// Every texture alive, so that all of them can forget their pixels at once.
+std::set<Texture*>& live_textures()
+{
+    static std::set<Texture*> textures;
+    return textures;
+}
+
 } // namespace
 
 Texture::Texture(SDL_Renderer* renderer, const Surface& surface) : renderer(renderer)
 {
     create_from(surface);
+    live_textures().insert(this);
+}
+
+Texture::Texture(SDL_Renderer* renderer, Pixels pixels)
+    : renderer(renderer), pixels(std::move(pixels))
+{
+    create_from(*this->pixels());
+    live_textures().insert(this);
 }
 
 Texture::Texture(SDL_Renderer* renderer, std::string file)
-    : renderer(renderer), file(std::move(file))
+    : renderer(renderer), pixels([file] { return std::make_unique<Image_surface>(file); })
 {
-    if (!read_png_size())
-        create_from(Image_surface(this->file));
+    if (!read_png_size(file))
+        create_from(*pixels());
+    live_textures().insert(this);
 }
 
 Texture::~Texture()
 {
+    live_textures().erase(this);
     if (texture != nullptr)
         SDL_DestroyTexture(texture);
 }
@@ -44,8 +62,17 @@ Texture::~Texture()
 SDL_Texture* Texture::sdl_texture()
 {
     if (texture == nullptr)
-        create_from(Image_surface(file));
+        create_from(*pixels());
     return texture;
+}
+
+void Texture::forget_all_pixels()
+{
+    for (Texture* known : live_textures())
+        if (known->pixels && known->texture != nullptr) {
+            SDL_DestroyTexture(known->texture);
+            known->texture = nullptr;
+        }
 }
 
 void Texture::create_from(const Surface& surface)
@@ -57,7 +84,7 @@ void Texture::create_from(const Surface& surface)
     height = surface.surface->h;
 }
 
-bool Texture::read_png_size()
+bool Texture::read_png_size(const std::string& file)
 {
     const std::unique_ptr<SDL_RWops, decltype(&SDL_RWclose)> stream(
         SDL_RWFromFile(file.c_str(), "rb"), SDL_RWclose);

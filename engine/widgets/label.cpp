@@ -9,18 +9,19 @@ namespace GE {
 
 namespace {
 
-std::shared_ptr<Texture> render_text(Render_context* context, const Font& font, SDL_Color color,
-                                     const std::string& text)
+std::shared_ptr<Texture> render_text(Render_context* context, const std::shared_ptr<Font>& font,
+                                     SDL_Color color, const std::string& text)
 {
-    const Text_surface surface(font.font, text, color);
-    return std::make_shared<Texture>(context->renderer, surface);
+    return std::make_shared<Texture>(context->renderer, [font, color, text] {
+        return std::make_unique<Text_surface>(font->font, text, color);
+    });
 }
 
 } // namespace
 
 Label::Label(Render_context* renderer, const std::string& id, const std::shared_ptr<Font>& font,
              SDL_Color color, const std::string& text)
-    : Sprite(render_text(renderer, *font, color, text), id), text(text), font(font), color(color)
+    : Sprite(render_text(renderer, font, color, text), id), text(text), font(font), color(color)
 {
 }
 

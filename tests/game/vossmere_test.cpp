@@ -98,24 +98,49 @@ TEST_F(Vossmere, letterboxes_the_canvas_and_measures_the_pointer_from_its_left_e
     }
 }
 
-TEST_F(Vossmere, draws_a_frame_only_after_a_pass_that_changed_something_and_any_button_clicks)
+TEST_F(Vossmere, draws_a_frame_only_after_a_pass_that_changed_something_or_lost_the_picture)
 {
     const auto app = start("320x240");
-    // The pointer at (x, y) when the event is handled; the play button covers (0, 0) to (44, 11).
-    for (const auto& [event, x, y, drawn] :
-         {std::tuple{SDL_KEYDOWN, 300, 200, Support::red},
-          std::tuple{SDL_MOUSEMOTION, 300, 200, Support::red}, // over nothing
-          std::tuple{SDL_MOUSEMOTION, 10, 5, Support::white},  // onto the play button
-          std::tuple{SDL_MOUSEBUTTONDOWN, 10, 5, Support::white}}) {
+    const auto run_pass = [&app](Uint32 type, Uint8 detail, int x, int y) {
         SDL_WarpMouseInWindow(app->window.handle, x, y);
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
         app->render_context.fill_rect({0, 0, 320, 240}, 0xFF0000FF);
-        Support::push_sdl_event(event);
+        Support::push_sdl_event(type, detail);
         Support::push_sdl_event(SDL_QUIT);
         app->run();
-        EXPECT_TRUE(Support::region_is(app->render_context.renderer, {160, 120, 1, 1}, drawn))
-            << event << " at " << x << ", " << y;
+    };
+    const auto pixel_is = [&app](int x, int y, SDL_Color colour) {
+        return Support::region_is(app->render_context.renderer, {x, y, 1, 1}, colour);
+    };
+    const SDL_Color button{90, 90, 90, 255}, nothing = Support::red;
+    // The pointer at (x, y) when the event is handled; the play button covers (0, 0) to (44, 11).
+    // Afterwards: the middle of the window, and the play button.
+    using Pass = std::tuple<Uint32, int, int, int, SDL_Color, SDL_Color>;
+    for (const auto& [type, detail, x, y, middle, play] : std::vector<Pass>{
+             {SDL_KEYDOWN, 0, 300, 200, nothing, nothing},
+             {SDL_MOUSEMOTION, 0, 300, 200, nothing, nothing}, // over nothing
+             {SDL_WINDOWEVENT, SDL_WINDOWEVENT_MOVED, 300, 200, nothing, nothing},
+             {SDL_WINDOWEVENT, SDL_WINDOWEVENT_EXPOSED, 300, 200, Support::white, button},
+             {SDL_WINDOWEVENT, SDL_WINDOWEVENT_SHOWN, 300, 200, Support::white, button},
+             {SDL_WINDOWEVENT, SDL_WINDOWEVENT_RESTORED, 300, 200, Support::white, button},
+             {SDL_WINDOWEVENT, SDL_WINDOWEVENT_SIZE_CHANGED, 300, 200, Support::white, button},
+             {SDL_WINDOWEVENT, SDL_WINDOWEVENT_DISPLAY_CHANGED, 300, 200, Support::white, button},
+             {SDL_RENDER_TARGETS_RESET, 0, 300, 200, Support::white, button},
+             // Onto the play button, whose looks for a pointer over it and a press are empty.
+             {SDL_MOUSEMOTION, 0, 10, 5, Support::white, Support::white},
+             {SDL_MOUSEBUTTONDOWN, 0, 10, 5, Support::white, Support::white}}) {
+        run_pass(type, static_cast<Uint8>(detail), x, y);
+        EXPECT_TRUE(pixel_is(160, 120, middle))
+            << type << " " << detail << " at " << x << ", " << y;
+        EXPECT_TRUE(pixel_is(40, 2, play)) << type << " " << detail;
+        EXPECT_EQ(app->children, Support::Children{app->main_menu}); // and nothing else changed
     }
+    // A lost device takes the textures with it: the image is read from its file again.
+    run_pass(SDL_MOUSEMOTION, 0, 300, 200);
+    Support::write_png("button.png", 20, 5, Support::green);
+    run_pass(SDL_RENDER_DEVICE_RESET, 0, 300, 200);
+    EXPECT_TRUE(pixel_is(40, 2, Support::green));
+
     // The exit button covers (0, 22) to (44, 33); a release of the right button on it ends the
     // loop after this pass.
     SDL_WarpMouseInWindow(app->window.handle, 10, 27);

@@ -174,13 +174,16 @@ inline bool send_mouse(GE::Render_object& target, const std::string& name, float
     return event.propagating;
 }
 
-// Queues an SDL event of `type`; mouse button events carry `button`.
-inline void push_sdl_event(Uint32 type, Uint8 button = SDL_BUTTON_LEFT)
+// Queues an SDL event of `type`; mouse button events carry `detail` as their button, window
+// events as their kind.
+inline void push_sdl_event(Uint32 type, Uint8 detail = SDL_BUTTON_LEFT)
 {
     SDL_Event event{};
     event.type = type;
     if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP)
-        event.button.button = button;
+        event.button.button = detail;
+    if (type == SDL_WINDOWEVENT)
+        event.window.event = detail;
     ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
 }
 
