@@ -1,7 +1,5 @@
 #include "game/scene_loader.h"
 
-#include "engine/core/ge_runtime_error.h"
-
 namespace Game {
 
 Scene_loader::Scene_loader(GE::Render_context* renderer) : GE::UI_Loader(renderer)
@@ -11,9 +9,7 @@ Scene_loader::Scene_loader(GE::Render_context* renderer) : GE::UI_Loader(rendere
 
 void Scene_loader::load(GE::Render_object_container* target, const std::string& file_name)
 {
-    if (!document.load_file(file_name.c_str(), pugi::parse_default, pugi::encoding_auto))
-        throw GE::GE_runtime_error("Can not load a file with Scene");
-    load_children(target, document.child(root_element.c_str()));
+    load_file(target, file_name, "Can not load a file with Scene");
 }
 
 } // namespace Game

@@ -1,12 +1,23 @@
 #include "engine/resources/music.h"
 
 #include "engine/core/sdl_runtime_error.h"
+#include "engine/resources/regular_file.h"
 
 #include <SDL_mixer.h>
 
 namespace GE {
 
-Music::Music(const std::string& file) : music(Mix_LoadMUS(file.c_str()))
+namespace {
+
+Mix_Music* load_music(const std::string& file)
+{
+    require_regular_file(file);
+    return Mix_LoadMUS(file.c_str());
+}
+
+} // namespace
+
+Music::Music(const std::string& file) : music(load_music(file))
 {
     if (music == nullptr)
         throw SDL_runtime_error::from_sdl();

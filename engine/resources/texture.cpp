@@ -2,6 +2,7 @@
 
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/image_surface.h"
+#include "engine/resources/regular_file.h"
 
 #include <SDL_render.h>
 #include <SDL_rwops.h>
@@ -47,6 +48,7 @@ Texture::Texture(SDL_Renderer* renderer, Pixels pixels)
 Texture::Texture(SDL_Renderer* renderer, std::string file)
     : renderer(renderer), pixels([file] { return std::make_unique<Image_surface>(file); })
 {
+    require_regular_file(file);
     if (!read_png_size(file))
         create_from(*pixels());
     live_textures().insert(this);

@@ -3,6 +3,7 @@
 #include "engine/core/ge_runtime_error.h"
 #include "engine/core/render_context.h"
 #include "engine/core/render_object_container.h"
+#include "engine/resources/regular_file.h"
 #include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
 #include "engine/widgets/button.h"
@@ -30,6 +31,8 @@ using Builder = Object (*)(UI_Loader&, const pugi::xml_node&, const SDL_FRect&);
 // point for a pixel, so a font's size is the height of its em in design units). The glyphs of a
 // far bigger font take gigabytes, and an outline, drawn one pixel frame at a time, takes minutes.
 constexpr int canvas_height = 1080;
+
+constexpr std::int32_t max_depth = 64;
 
 std::string read_text(const pugi::xml_node& node, const char* name)
 {
@@ -289,13 +292,31 @@ UI_Loader::UI_Loader(Render_context* renderer) : renderer(renderer) {}
 
 void UI_Loader::load(Render_object_container* target, const std::string& file_name)
 {
-    if (!document.load_file(file_name.c_str(), pugi::parse_default, pugi::encoding_auto))
-        throw GE_runtime_error("Can not load a file with UI");
+    load_file(target, file_name, "Can not load a file with UI");
+}
+
+void UI_Loader::load_file(Render_object_container* target, const std::string& file_name,
+                          const char* failure)
+{
+    if (!is_regular_file(file_name) ||
+        !document.load_file(file_name.c_str(), pugi::parse_default, pugi::encoding_auto))
+        throw GE_runtime_error(failure);
+    file_loading = file_name;
+    depth = 0;
     load_children(target, document.child(root_element.c_str()));
 }
 
 void UI_Loader::load_children(Render_object_container* target, const pugi::xml_node& node)
 {
+    // Each level of nesting is a level of recursion here and in every layout pass.
+    if (depth == max_depth && node.first_child())
+        throw GE_runtime_error("Elements nested more than " + std::to_string(max_depth) +
+                               " deep in " + file_loading);
+    ++depth;
+    const struct Leave {
+        std::int32_t& depth;
+        ~Leave() { --depth; }
+    } leave{depth};
     for (const pugi::xml_node& child : node.children()) {
         const SDL_FRect rect = read_rect(child);
         if (is_definition(child.name()))

@@ -4,6 +4,7 @@
 #include <SDL_rect.h>
 #include <pugixml.hpp>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -27,8 +28,8 @@ public:
 
     // Parses `file_name` and builds the children of its root element into `target`.
     // Throws GE_runtime_error ("Can not load a file with UI", "Invalid node", a font size or an
-    // outline thickness over 1080, ...) or SDL_runtime_error for an image or font that cannot be
-    // loaded.
+    // outline thickness over 1080, elements nested more than 64 deep, ...) or SDL_runtime_error
+    // for an image or font that cannot be loaded.
     virtual void load(Render_object_container* target, const std::string& file_name);
     void load_children(Render_object_container* target, const pugi::xml_node& node);
 
@@ -43,6 +44,16 @@ public:
     pugi::xml_document document;
     std::string root_element = "ui";
     Render_context* renderer; // not owned
+
+protected:
+    // Parses `file_name`, which must be a regular file, and builds its root element's children
+    // into `target`; a file that cannot be read or parsed throws GE_runtime_error(`failure`).
+    void load_file(Render_object_container* target, const std::string& file_name,
+                   const char* failure);
+
+private:
+    std::string file_loading;
+    std::int32_t depth = 0; // of the elements being built, the root's children being 1
 };
 
 } // namespace GE

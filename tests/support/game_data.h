@@ -66,7 +66,7 @@ inline void write_game_data(bool sounds = true)
         R"( height="50"/><button id="apply" file="button.png" width="200" height="50"/>)"
         "</stack_panel></ui>");
 
-    const std::string font = "<font id=\"f\" file=\"" + font_file + "\" size=\"30\"/>";
+    const std::string font = R"(<font id="f" file="OpenSans-SemiBold.ttf" size="30"/>)";
     write_file(
         "room.xml",
         "<scene>" + font +

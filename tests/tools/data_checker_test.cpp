@@ -19,12 +19,32 @@ TEST_F(Data_checker, passes_a_whole_folder_and_reports_every_problem_of_a_broken
 
     std::filesystem::remove("level_2.xml");
     std::filesystem::remove("metalClick.ogg");
+    const std::string outside = (std::filesystem::current_path() / "button.png").string();
+    std::filesystem::create_directory("sub");
+    Support::write_file("play_ui.xml", "<ui>\n<sprite image=\"" + outside +
+                                           "\"/>\n<sprite image=\"sub/../button.png\"/>\n"
+                                           R"(<button id="menu"/><button id="go_left"/>)"
+                                           R"(<button id="go_right"/></ui>)");
+    std::string deep;
+    for (int depth = 0; depth < 65; ++depth)
+        deep = "<border>" + deep + "</border>";
+    Support::write_file("enter_confirmation.xml",
+                        "<ui><button id=\"yes\"/><button id=\"no\"/>\n" + deep + "</ui>");
+    std::string settings = Support::read_file("settings_menu.xml");
+    settings.replace(settings.find("<checkbox"), 9, "<rect");
+    Support::write_file("settings_menu.xml", settings);
+    Support::write_level("level_1.xml", {"1", "2", R"(type="clocks" file="room.xml")", "3"});
     Support::write_file("complete_ui.xml", "<ui>\n<button id=\"exit\" file=\"none.png\"/>\n"
                                            "<label font_id=\"none\" text=\"\"/>\n<Label/>\n</ui>");
     Support::write_file("clocks.xml", "<scene>\n<rect width=\"10\">\n</scene>");
     Support::write_level("level_3.xml", {"picture", "1", "clocks"});
     Support::write_file("triangle_over.png", "not a picture");
     EXPECT_EQ(check(), (Strings{
+                           "play_ui.xml:2: image \"" + outside + "\" lies outside the data folder",
+                           "play_ui.xml:3: image \"sub/../button.png\" lies outside the data "
+                           "folder",
+                           "enter_confirmation.xml:2: elements nested more than 64 deep are "
+                           "refused",
                            "complete_ui.xml:2: file names a missing file \"none.png\"",
                            "complete_ui.xml:3: font_id \"none\" names no <font>",
                            "complete_ui.xml:3: a label without text cannot be drawn",
@@ -32,11 +52,13 @@ TEST_F(Data_checker, passes_a_whole_folder_and_reports_every_problem_of_a_broken
                            "complete_ui.xml:1: has no button with id \"exit_to_main_menu\"",
                            "settings_menu.xml:1: the list's arrow \"triangle_over.png\" cannot be "
                            "decoded: Unsupported image format",
-                           "clocks.xml:3: is not well-formed XML: Start-end tags mismatch",
-                           "level_1.xml:1: scene \"clocks.xml\" cannot be built",
+                           "settings_menu.xml:1: needs checkbox \"fullscreen_checkbox\" directly "
+                           "inside fullscreen_panel",
+                           "level_1.xml:1: clocks need three rooms with a door_label before them",
                            "level_2.xml:0: is missing: the game plays the levels 1 to 3 in a row",
                            "level_3.xml:1: a picture needs a room with a door_label before it",
                            "level_3.xml:1: a picture's hint is written only in levels 1 and 2",
+                           "clocks.xml:3: is not well-formed XML: Start-end tags mismatch",
                            "level_3.xml:1: scene \"clocks.xml\" cannot be built",
                            "metalClick.ogg:0: is missing: the game plays it as \"switch\"",
                        }));

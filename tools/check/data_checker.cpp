@@ -51,7 +51,18 @@ std::vector<std::string_view> file_attributes(std::string_view element)
     return {};
 }
 
+// As deep as the game builds elements inside one another.
+constexpr int max_depth = 64;
+
 bool exists(const std::string& file) { return std::filesystem::is_regular_file(file); }
+
+// Whether a file name reaches outside the data folder: absolute, or climbing out through "..".
+// The game loads it all the same, but a level made so works only on its maker's machine.
+bool leaves_folder(const std::string& name)
+{
+    const std::filesystem::path path(name);
+    return path.has_root_path() || std::find(path.begin(), path.end(), "..") != path.end();
+}
 
 std::string in_quotes(std::string_view text)
 {
@@ -70,13 +81,13 @@ pugi::xml_node child_with_id(const pugi::xml_node& parent, std::string_view id)
 }
 
 // Every button under `node` by its id, found as the game finds them: not inside a button.
-void collect_buttons(const pugi::xml_node& node, std::set<std::string>& ids)
+void collect_buttons(const pugi::xml_node& node, std::set<std::string>& ids, int depth = 1)
 {
     for (const pugi::xml_node& child : node.children()) {
         if (std::string_view(child.name()) == "button")
             ids.insert(child.attribute("id").as_string(""));
-        else if (is_one_of(child.name(), containers))
-            collect_buttons(child, ids);
+        else if (is_one_of(child.name(), containers) && depth < max_depth)
+            collect_buttons(child, ids, depth + 1);
     }
 }
 
@@ -138,13 +149,18 @@ const Xml_file* Data_checker::ui_file(const std::string& name, const char* root)
         report(name, 1, std::string("has no <") + root + "> element, so nothing is built from it");
         return nullptr;
     }
-    check_elements(file, top, top);
+    check_elements(file, top, top, 1);
     return &file;
 }
 
 void Data_checker::check_elements(const Xml_file& file, const pugi::xml_node& parent,
-                                  const pugi::xml_node& root)
+                                  const pugi::xml_node& root, int depth)
 {
+    if (depth > max_depth) {
+        report(file, parent,
+               "elements nested more than " + std::to_string(max_depth) + " deep are refused");
+        return;
+    }
     for (const pugi::xml_node& node : parent.children()) {
         if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) {
             report(file, node, "text between elements");
@@ -172,7 +188,7 @@ void Data_checker::check_elements(const Xml_file& file, const pugi::xml_node& pa
             for (const char* arrow : {"triangle.png", "triangle_over.png"})
                 check_file(file, node, "the list's arrow", arrow);
         if (is_one_of(name, containers))
-            check_elements(file, node, root);
+            check_elements(file, node, root, depth + 1);
     }
 }
 
@@ -188,6 +204,8 @@ void Data_checker::check_file_attributes(const Xml_file& file, const pugi::xml_n
 void Data_checker::check_file(const Xml_file& file, const pugi::xml_node& element,
                               const std::string& what, const std::string& name)
 {
+    if (leaves_folder(name))
+        report(file, element, what + " " + in_quotes(name) + " lies outside the data folder");
     if (!exists(name)) {
         report(file, element, what + " names a missing file " + in_quotes(name));
         return;
@@ -296,6 +314,8 @@ void Data_checker::check_scene(const Xml_file& level, const pugi::xml_node& scen
 {
     const std::string name = scene.attribute("file").as_string("");
     const std::string type = scene.attribute("type").as_string("");
+    if (leaves_folder(name))
+        report(level, scene, "scene " + in_quotes(name) + " lies outside the data folder");
     const Xml_file* file = name.empty() ? nullptr : ui_file(name, "scene");
     if (file == nullptr) {
         report(level, scene,

@@ -38,8 +38,9 @@ private:
     // The parsed file, read once; checks its elements the first time. Null when it cannot be
     // read or has no `root` element.
     const Xml_file* ui_file(const std::string& name, const char* root);
+    // `depth` is that of `parent`'s children, the root's being 1.
     void check_elements(const Xml_file& file, const pugi::xml_node& parent,
-                        const pugi::xml_node& root);
+                        const pugi::xml_node& root, int depth);
     void check_file_attributes(const Xml_file& file, const pugi::xml_node& element);
     // A file an element names (`what` says how) exists and, for an image, decodes.
     void check_file(const Xml_file& file, const pugi::xml_node& element, const std::string& what,

@@ -47,7 +47,8 @@ for level in "$run_dir"/level_*.xml; do
 done
 # The settings file: good ones, odd ones and broken ones.
 settings=('1024x768\r\n0' '1920x1080\r\n1' '800x600' '1280x720\n1 7' '' 'abc\r\n0' '0x600\n0'
-  '20000x600\n1' '1024x768x2\r\n1')
+  '20000x600\n1' '1024x768x2\r\n1' '1024x768junk\n1' '+800x+600\n1' '0800x0600\n0' '1e3x768\n1'
+  '16384x16384\n1' '16385x768\n0' '99999999999x768\n1')
 for i in "${!settings[@]}"; do
   printf "${settings[$i]}" >"$seeds/settings_fuzzer/$i"
 done

@@ -1,5 +1,5 @@
-// libFuzzer target: the bytes are the settings file. Whatever a load makes of them, saving it and
-// loading again must give exactly what was saved.
+// libFuzzer target: the bytes are the settings file. A load takes only a resolution as the game
+// writes it; whatever it makes of them, saving it and loading again must give exactly that.
 #include "engine/core/window_settings.h"
 #include "engine/persistence/game_folder.h"
 #include "engine/persistence/settings_file.h"
@@ -67,6 +67,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     GE::Window_settings loaded;
     GE::load_settings(loaded);
+    // Only a resolution written exactly as the game writes it is taken.
+    const auto& resolution = *loaded.resolution;
+    require(resolution.text ==
+            std::to_string(resolution.width) + "x" + std::to_string(resolution.height));
     GE::save_settings(loaded);
     GE::Window_settings again = unlike(loaded);
     GE::load_settings(again);

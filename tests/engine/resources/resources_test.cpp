@@ -8,6 +8,7 @@
 #include <SDL_mixer.h>
 
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -26,19 +27,24 @@ protected:
     GE::Resources& resources = GE::Resources::instance();
 };
 
-TEST_F(Resources_test, a_missing_file_throws_sdls_text_and_leaves_no_entry)
+TEST_F(Resources_test, a_missing_or_special_file_throws_sdls_text_and_leaves_no_entry)
 {
-    for (const std::function<void()>& load : std::initializer_list<std::function<void()>>{
-             [&] { resources.get_texture(context(), "a.png"); },
-             [&] { resources.get_font("a.ttf", 20); }, [&] { resources.get_chunk("a.ogg"); },
-             [&] { resources.get_music("a.ogg"); }}) {
-        try {
-            load();
-            ADD_FAILURE() << "a missing file was loaded";
-        } catch (const GE::SDL_runtime_error& error) {
-            EXPECT_STREQ(error.what(), SDL_GetError());
+    // A folder, a FIFO or a device would misread or block: each is as good as missing.
+    std::filesystem::create_directory("folder");
+    ASSERT_EQ(mkfifo("fifo", 0600), 0);
+    for (const std::string file : {"missing", "folder", "fifo", "/dev/zero"})
+        for (const std::function<void()>& load : std::initializer_list<std::function<void()>>{
+                 [&] { resources.get_texture(context(), file); },
+                 [&] { resources.get_font(file, 20); }, [&] { resources.get_chunk(file); },
+                 [&] { resources.get_music(file); }}) {
+            try {
+                load();
+                ADD_FAILURE() << file << " was loaded";
+            } catch (const GE::SDL_runtime_error& error) {
+                EXPECT_EQ(error.what(), "Couldn't open " + file);
+                EXPECT_STREQ(error.what(), SDL_GetError());
+            }
         }
-    }
     EXPECT_TRUE(resources.textures.empty() && resources.fonts.empty() && resources.chunks.empty() &&
                 resources.music.empty());
 }

@@ -11,6 +11,7 @@
 #include "tests/support/fixtures.h"
 
 #include <sstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -138,7 +139,22 @@ TEST_P(UI_loader, builds_what_the_file_describes)
     EXPECT_EQ(outcome(GetParam().first), GetParam().second);
 }
 
+// `depth` stack panels inside one another, as XML or as the loader describes what it built.
+std::string nested_panels(int depth, bool described = false)
+{
+    if (depth == 0)
+        return "";
+    const std::string inner = nested_panels(depth - 1, described);
+    if (!described)
+        return "<stack_panel>" + inner + "</stack_panel>";
+    return "stack_panel 0,0 0x0" + (inner.empty() ? "" : " children=[" + inner + "]");
+}
+
 const std::pair<std::string, std::string> files[] = {
+    // Elements nest 64 deep at most: deeper would overflow the stack here and in every layout.
+    {nested_panels(64), nested_panels(64, true)},
+    {nested_panels(65), "nothing ! Elements nested more than 64 deep in screen.xml"},
+    {nested_panels(5000), "nothing ! Elements nested more than 64 deep in screen.xml"},
     // A flag is set only by the exact text "true"; an empty alignment is the default.
     {R"(<rect x="0.25" y="40" normalized_x="true" normalized_y="True" layer="3")"
      R"( horizontal_align="center" vertical_align="bottom"/><rect normalized_x="1")"
@@ -236,10 +252,17 @@ const std::pair<std::string, std::string> files[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Files, UI_loader, testing::ValuesIn(files));
 
-TEST_F(UI_loader, builds_nothing_from_a_root_other_than_the_one_it_is_told)
+TEST_F(UI_loader, builds_nothing_from_a_root_other_than_the_one_it_is_told_or_a_special_file)
 {
     loader.root_element = "screen";
     EXPECT_EQ(outcome("<rect/>"), "nothing");
+    // A folder or a FIFO would misread or block: the same failure as a missing file.
+    std::filesystem::create_directory("folder");
+    ASSERT_EQ(mkfifo("fifo", 0600), 0);
+    for (const char* file : {"missing.xml", "folder", "fifo", "/dev/zero"})
+        EXPECT_EQ(Support::error_of([&] { loader.load(app.get(), file); }),
+                  "Can not load a file with UI")
+            << file;
 }
 
 } // namespace

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace GE {
+
+// Whether `file` names a regular file or a link to one. A folder, a device or a FIFO named in
+// the data would block or misread when opened, so the loaders treat it as missing.
+bool is_regular_file(const std::string& file);
+
+// Throws SDL_runtime_error "Couldn't open <file>", SDL's own words for a file it cannot open,
+// unless `file` is a regular file.
+void require_regular_file(const std::string& file);
+
+} // namespace GE
