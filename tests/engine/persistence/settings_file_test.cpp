@@ -41,31 +41,26 @@ protected:
 TEST_F(Settings_file, loads_exactly_a_width_x_a_height_and_keeps_the_settings_otherwise)
 {
     using namespace std::string_view_literals;
-    // What the file holds, and the settings afterwards (they start as 640x480, fullscreen).
-    for (const auto& [content, resolution, fullscreen] :
-         {std::tuple{""sv, "640x480", true}, std::tuple{"1280x720\r\n1"sv, "1280x720", true},
-          std::tuple{"1280x720\n1"sv, "1280x720", true}, std::tuple{"800x600"sv, "800x600", false},
-          std::tuple{"1024x768 7"sv, "1024x768", false},
-          std::tuple{"16384x1\n0"sv, "16384x1", false},
-          // Anything but digits, "x", digits, each side 1 to 16384 without a leading zero.
-          std::tuple{"abc\r\n0"sv, "640x480", true}, std::tuple{"0x600\n0"sv, "640x480", true},
-          std::tuple{"16385x600\n0"sv, "640x480", true},
-          std::tuple{"99999999999x768\n0"sv, "640x480", true},
-          std::tuple{"1024x768junk\n0"sv, "640x480", true},
-          std::tuple{"+800x+600\n0"sv, "640x480", true},
-          std::tuple{" 800x600\0\n0"sv, "640x480", true},
-          std::tuple{"0800x0600\n0"sv, "640x480", true},
-          std::tuple{"1e3x768\n0"sv, "640x480", true},
-          std::tuple{"800x600x2\n0"sv, "640x480", true}, std::tuple{"800\n0"sv, "640x480", true},
-          std::tuple{"\x89PNG\x01\xff"sv, "640x480", true}}) {
+    // The settings after loading `content` over 640x480, fullscreen.
+    const auto load = [&](std::string_view content) {
         fs::create_directories(folder);
         Support::write_file(settings_file.string(), std::string(content));
         auto settings = Support::settings_of("640x480", true);
         GE::load_settings(settings);
-        EXPECT_EQ(std::pair(settings.resolution->text, settings.fullscreen),
-                  std::pair(std::string(resolution), fullscreen))
-            << content;
-    }
+        return std::pair(settings.resolution->text, settings.fullscreen);
+    };
+    for (const auto& [content, resolution, fullscreen] :
+         {std::tuple{"1280x720\r\n1"sv, "1280x720", true},
+          std::tuple{"1280x720\n1"sv, "1280x720", true}, std::tuple{"800x600"sv, "800x600", false},
+          std::tuple{"1024x768 7"sv, "1024x768", false},
+          std::tuple{"16384x1\n0"sv, "16384x1", false}})
+        EXPECT_EQ(load(content), std::pair(std::string(resolution), fullscreen)) << content;
+    // Anything but digits, "x", digits, each side 1 to 16384 without a leading zero.
+    for (const auto broken :
+         {""sv, "abc\r\n0"sv, "0x600\n0"sv, "16385x600\n0"sv, "99999999999x768\n0"sv,
+          "1024x768junk\n0"sv, "+800x+600\n0"sv, " 800x600\0\n0"sv, "0800x0600\n0"sv,
+          "1e3x768\n0"sv, "800x600x2\n0"sv, "800\n0"sv, "\x89PNG\x01\xff"sv})
+        EXPECT_EQ(load(broken), std::pair(std::string("640x480"), true)) << broken;
     fs::remove(settings_file);
     auto settings = Support::settings_of("640x480");
     GE::load_settings(settings); // no file
