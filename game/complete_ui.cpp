@@ -3,6 +3,7 @@
 #include "engine/core/game_model.h"
 #include "engine/widgets/button.h"
 #include "game/for_each_button.h"
+#include "game/game_events.h"
 
 #include <string>
 
@@ -21,8 +22,8 @@ Complete_ui::Complete_ui(GE::Render_context* renderer, GE::App_window* window,
     ui_loader.load(this, file_name);
     find_buttons(*this, file_name, {{"exit_to_main_menu", &exit_to_main_menu_button}});
     on_click(
-        *exit_to_main_menu_button, "click", [model] { model->dispatch_event("exit_to_main_menu"); },
-        true);
+        *exit_to_main_menu_button, "click",
+        [model] { model->dispatch_event(Events::exit_to_main_menu); }, true);
 }
 
 } // namespace Game

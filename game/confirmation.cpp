@@ -3,6 +3,7 @@
 #include "engine/core/game_model.h"
 #include "engine/widgets/button.h"
 #include "game/for_each_button.h"
+#include "game/game_events.h"
 
 namespace Game {
 
@@ -17,8 +18,8 @@ Confirmation::Confirmation(GE::Render_context* renderer, GE::App_window* window,
     const auto answer = [model](const std::string& event) {
         return [model, event] { model->dispatch_event(event); };
     };
-    on_click(*yes_button, "click", answer(confirmation_name + "_hit_yes"), true);
-    on_click(*no_button, "click", answer(confirmation_name + "_hit_no"), true);
+    on_click(*yes_button, "click", answer(confirmation_name + Events::hit_yes), true);
+    on_click(*no_button, "click", answer(confirmation_name + Events::hit_no), true);
 }
 
 } // namespace Game

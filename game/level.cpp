@@ -2,6 +2,7 @@
 
 #include "engine/core/event_names.h"
 #include "engine/core/game_model.h"
+#include "game/game_events.h"
 #include "game/room_scene.h"
 
 namespace Game {
@@ -16,8 +17,8 @@ Level::Level(GE::Render_context* renderer, GE::App_window* window, GE::Game_mode
           event.propagating = false;
       })
 {
-    model->add_event_listener("go_left", go_left_handler);
-    model->add_event_listener("go_right", go_right_handler);
+    model->add_event_listener(Events::go_left, go_left_handler);
+    model->add_event_listener(Events::go_right, go_right_handler);
 }
 
 Level::~Level()
@@ -28,8 +29,8 @@ Level::~Level()
 
 void Level::stop_listening()
 {
-    model->remove_event_listener("go_left", go_left_handler);
-    model->remove_event_listener("go_right", go_right_handler);
+    model->remove_event_listener(Events::go_left, go_left_handler);
+    model->remove_event_listener(Events::go_right, go_right_handler);
     listening = false;
 }
 
@@ -49,7 +50,7 @@ void Level::watch_door(Room_scene& room)
         return;
     door->add_event_listener(GE::mouse_button_up_event, [this, &room](GE::Event&) {
         // Reported before it is recorded: the model's listeners still see the previous door.
-        model->dispatch_event("hit_door");
+        model->dispatch_event(Events::hit_door);
         selected_door_label = &room.door_label;
     });
 }

@@ -3,6 +3,7 @@
 #include "engine/core/game_model.h"
 #include "engine/widgets/button.h"
 #include "game/for_each_button.h"
+#include "game/game_events.h"
 
 namespace Game {
 
@@ -13,11 +14,11 @@ Main_menu::Main_menu(GE::Render_context* renderer, GE::App_window* window, GE::G
     find_buttons(*this, file_name,
                  {{"play", &play_button}, {"settings", &settings_button}, {"exit", &exit_button}});
     on_click(
-        *play_button, "click", [model] { model->set_screen("play"); }, false);
+        *play_button, "click", [model] { model->set_screen(Screens::play); }, false);
     on_click(
-        *settings_button, "click", [model] { model->set_screen("settings_menu"); }, false);
+        *settings_button, "click", [model] { model->set_screen(Screens::settings_menu); }, false);
     on_click(
-        *exit_button, "click", [model] { model->dispatch_event("exit_game"); }, false);
+        *exit_button, "click", [model] { model->dispatch_event(Events::exit_game); }, false);
 }
 
 } // namespace Game

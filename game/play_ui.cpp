@@ -3,6 +3,7 @@
 #include "engine/core/game_model.h"
 #include "engine/widgets/button.h"
 #include "game/for_each_button.h"
+#include "game/game_events.h"
 
 namespace Game {
 
@@ -14,11 +15,11 @@ Play_ui::Play_ui(GE::Render_context* renderer, GE::App_window* window, GE::Game_
         *this, file_name,
         {{"menu", &menu_button}, {"go_left", &go_left_button}, {"go_right", &go_right_button}});
     on_click(
-        *menu_button, "click", [model] { model->set_screen("main_menu"); }, true);
+        *menu_button, "click", [model] { model->set_screen(Screens::main_menu); }, true);
     on_click(
-        *go_left_button, "switch", [model] { model->dispatch_event("go_left"); }, false);
+        *go_left_button, "switch", [model] { model->dispatch_event(Events::go_left); }, false);
     on_click(
-        *go_right_button, "switch", [model] { model->dispatch_event("go_right"); }, false);
+        *go_right_button, "switch", [model] { model->dispatch_event(Events::go_right); }, false);
 }
 
 } // namespace Game

@@ -13,6 +13,7 @@
 #include "engine/widgets/drop_down_list.h"
 #include "engine/widgets/label.h"
 #include "game/for_each_button.h"
+#include "game/game_events.h"
 
 #include <algorithm>
 #include <cctype>
@@ -59,7 +60,7 @@ Settings_menu::Settings_menu(GE::Render_context* renderer, GE::App_window* windo
 
     find_buttons(*this, file_name, {{"back", &back_button}, {"apply", &apply_button}});
     on_click(
-        *back_button, "click", [model] { model->set_screen("main_menu"); }, false);
+        *back_button, "click", [model] { model->set_screen(Screens::main_menu); }, false);
     on_click(
         *apply_button, "click", [this] { apply(); }, true);
 }
@@ -131,7 +132,7 @@ void Settings_menu::apply()
         return;
     }
     // This screen is replaced while the event is dispatched: nothing of it may be used after.
-    model->dispatch_event("apply_settings");
+    model->dispatch_event(Events::apply_settings);
 }
 
 void Settings_menu::show_message(const std::string& text)

@@ -7,6 +7,7 @@
 #include "engine/resources/audio.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
+#include "game/game_events.h"
 #include "game/level.h"
 #include "game/level_loader.h"
 #include "game/main_menu.h"
@@ -52,17 +53,17 @@ std::shared_ptr<Screen> build(GE::App& app, GE::Game_model& model, const std::st
 } // namespace
 
 const std::array<std::pair<const char*, Vossmere::Reaction>, 11> Vossmere::reactions{{
-    {"screen_changed_event", &Vossmere::show_current_screen},
-    {"apply_settings", &Vossmere::apply_settings},
-    {"exit_game", &Vossmere::exit_game},
-    {"hit_door", &Vossmere::open_door_dialog},
-    {"retry_hit_yes", &Vossmere::retry},
-    {"retry_hit_no", &Vossmere::give_up},
-    {"enter_hit_yes", &Vossmere::enter_chosen_door},
-    {"enter_hit_no", &Vossmere::close_door_dialog},
-    {"go_left", &Vossmere::close_door_dialog},
-    {"go_right", &Vossmere::close_door_dialog},
-    {"exit_to_main_menu", &Vossmere::exit_to_main_menu},
+    {GE::screen_changed_event_name.c_str(), &Vossmere::show_current_screen},
+    {Events::apply_settings, &Vossmere::apply_settings},
+    {Events::exit_game, &Vossmere::exit_game},
+    {Events::hit_door, &Vossmere::open_door_dialog},
+    {Events::retry_hit_yes, &Vossmere::retry},
+    {Events::retry_hit_no, &Vossmere::give_up},
+    {Events::enter_hit_yes, &Vossmere::enter_chosen_door},
+    {Events::enter_hit_no, &Vossmere::close_door_dialog},
+    {Events::go_left, &Vossmere::close_door_dialog},
+    {Events::go_right, &Vossmere::close_door_dialog},
+    {Events::exit_to_main_menu, &Vossmere::exit_to_main_menu},
 }};
 
 Vossmere::Vossmere(const std::string& title, std::uint32_t clear_colour,
@@ -157,17 +158,17 @@ void Vossmere::show_current_screen()
 {
     clear_children();
     const std::string& screen = model->screen;
-    if (screen == "play") {
+    if (screen == Screens::play) {
         add_child(current_level);
         add_child(play_ui); // the overlay lies above the level
         GE::play_music("game_music");
-    } else if (screen == "settings_menu") {
+    } else if (screen == Screens::settings_menu) {
         settings_menu = GE::naming_errors("settings_menu.xml", [this] {
             return std::make_shared<Settings_menu>(&render_context, &window, settings, model,
                                                    *displays);
         });
         add_child(settings_menu);
-    } else if (screen == "main_menu") {
+    } else if (screen == Screens::main_menu) {
         add_child(main_menu);
         GE::play_music("menu_music");
     }
@@ -224,9 +225,9 @@ void Vossmere::enter_chosen_door()
     GE::play_music("completion_music");
 }
 
-void Vossmere::retry() { restart_at("play"); }
+void Vossmere::retry() { restart_at(Screens::play); }
 
-void Vossmere::give_up() { restart_at("main_menu"); }
+void Vossmere::give_up() { restart_at(Screens::main_menu); }
 
 void Vossmere::restart_at(const std::string& screen)
 {
@@ -236,6 +237,6 @@ void Vossmere::restart_at(const std::string& screen)
     model->set_screen(screen);
 }
 
-void Vossmere::exit_to_main_menu() { model->set_screen("main_menu"); }
+void Vossmere::exit_to_main_menu() { model->set_screen(Screens::main_menu); }
 
 } // namespace Game

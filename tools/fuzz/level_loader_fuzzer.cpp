@@ -4,6 +4,7 @@
 #include "engine/core/game_model.h"
 #include "engine/core/ge_runtime_error.h"
 #include "engine/core/mouse_event.h"
+#include "game/game_events.h"
 #include "game/level.h"
 #include "game/level_loader.h"
 #include "game/room_scene.h"
@@ -64,11 +65,11 @@ void play(GE::App& app, GE::Game_model& model, const std::shared_ptr<Game::Level
     for (std::size_t turn = 0; turn < views; ++turn) {
         click_door(app, *level);
         check_state(*level);
-        model.dispatch_event("go_right");
+        model.dispatch_event(Game::Events::go_right);
     }
     require(level->current_scene == 0);
     for (std::size_t turn = 0; turn < views; ++turn) {
-        model.dispatch_event("go_left");
+        model.dispatch_event(Game::Events::go_left);
         check_state(*level);
     }
     require(level->current_scene == 0);
