@@ -8,6 +8,7 @@
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
 #include "game/game_events.h"
+#include "game/letterbox.h"
 #include "game/level.h"
 #include "game/level_loader.h"
 #include "game/main_menu.h"
@@ -22,8 +23,6 @@ namespace Game {
 
 namespace {
 
-constexpr float design_width = 1440;
-constexpr float aspect_ratio = 4.0f / 3.0f;
 constexpr std::uint32_t opaque_black = 0xFF000000;
 constexpr std::uint32_t opaque_white = 0xFFFFFFFF;
 constexpr std::int32_t last_level = 3;
@@ -113,15 +112,13 @@ void Vossmere::render()
     const auto window_height = static_cast<float>(window.height);
     render_context.fill_rect({0, 0, window_width, window_height}, opaque_black);
 
-    const float canvas = window_height * aspect_ratio;
-    const float left = (window_width - canvas) * 0.5f;
-    set_width(canvas);
-    const float scale = canvas / design_width;
-    set_scale_x(scale);
-    set_scale_y(scale);
-    render_context.fill_rect({left, 0, canvas, window_height}, opaque_white);
+    const Letterbox canvas = letterbox_of(window_width, window_height);
+    set_width(canvas.canvas_width);
+    set_scale_x(canvas.scale);
+    set_scale_y(canvas.scale);
+    render_context.fill_rect({canvas.left, 0, canvas.canvas_width, window_height}, opaque_white);
 
-    draw(left, 0);
+    draw(canvas.left, 0);
     SDL_RenderPresent(render_context.renderer);
 }
 

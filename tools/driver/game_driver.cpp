@@ -6,6 +6,7 @@
 #include "engine/widgets/button.h"
 #include "game/confirmation.h"
 #include "game/create_application.h"
+#include "game/letterbox.h"
 #include "game/level.h"
 #include "game/play_ui.h"
 #include "game/room_scene.h"
@@ -21,10 +22,9 @@ namespace Tools {
 void Game_driver::click_at(float x, float y)
 {
     const auto window_width = static_cast<float>(app.window.width);
-    const float left = (window_width - app.get_width()) * 0.5f;
-    const float window_x = x + left;
-    if (window_x < 0 || window_x >= window_width || y < 0 ||
-        y >= static_cast<float>(app.window.height))
+    const auto window_height = static_cast<float>(app.window.height);
+    const float window_x = x + Game::letterbox_of(window_width, window_height).left;
+    if (window_x < 0 || window_x >= window_width || y < 0 || y >= window_height)
         throw std::runtime_error("a click at (" + std::to_string(x) + ", " + std::to_string(y) +
                                  ") falls outside the window");
     for (const auto type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP})

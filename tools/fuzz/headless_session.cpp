@@ -2,6 +2,7 @@
 
 #include "engine/core/window_settings.h"
 #include "engine/resources/resources.h"
+#include "game/letterbox.h"
 
 #include <SDL_render.h>
 #include <SDL_video.h>
@@ -17,9 +18,6 @@ namespace Fuzz {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr float design_width = 1440;
-constexpr float aspect_ratio = 4.0f / 3.0f;
 
 // A fresh folder under the system's temporary folder (TMPDIR), holding a link to every file of
 // the run folder.
@@ -142,12 +140,13 @@ void Headless_session::remove_file(const std::string& file) { fs::remove(folder 
 void Headless_session::draw()
 {
     GE::App& app = *application;
-    const float canvas = static_cast<float>(app.window.height) * aspect_ratio;
-    app.set_width(canvas);
-    app.set_scale_x(canvas / design_width);
-    app.set_scale_y(canvas / design_width);
+    const auto canvas = Game::letterbox_of(static_cast<float>(app.window.width),
+                                           static_cast<float>(app.window.height));
+    app.set_width(canvas.canvas_width);
+    app.set_scale_x(canvas.scale);
+    app.set_scale_y(canvas.scale);
     app.render_context.clear_frame();
-    app.draw((static_cast<float>(app.window.width) - canvas) * 0.5f, 0);
+    app.draw(canvas.left, 0);
     SDL_RenderPresent(app.render_context.renderer);
 }
 
