@@ -1,6 +1,5 @@
 #include "engine/resources/chunk.h"
 
-#include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/regular_file.h"
 
 #include <SDL_mixer.h>
@@ -17,12 +16,8 @@ Mix_Chunk* load_chunk(const std::string& file)
 
 } // namespace
 
-Chunk::Chunk(const std::string& file) : chunk(load_chunk(file))
-{
-    if (chunk == nullptr)
-        throw SDL_runtime_error::from_sdl();
-}
+Chunk::Chunk(const std::string& file) : chunk(load_chunk(file)) {}
 
-Chunk::~Chunk() { Mix_FreeChunk(chunk); }
+void Chunk::Free::operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
 
 } // namespace GE

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/resources/sdl_owner.h"
+
 #include <string>
 
 struct Mix_Chunk;
@@ -10,11 +12,11 @@ namespace GE {
 class Chunk {
 public:
     explicit Chunk(const std::string& file);
-    ~Chunk();
-    Chunk(const Chunk&) = delete;
-    Chunk& operator=(const Chunk&) = delete;
 
-    Mix_Chunk* chunk;
+    struct Free {
+        void operator()(Mix_Chunk* chunk) const;
+    };
+    Sdl_owner<Mix_Chunk, Free> chunk;
 };
 
 } // namespace GE

@@ -1,6 +1,5 @@
 #include "engine/resources/font.h"
 
-#include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/regular_file.h"
 
 #include <SDL_ttf.h>
@@ -17,12 +16,8 @@ TTF_Font* open_font(const std::string& file, int size)
 
 } // namespace
 
-Font::Font(const std::string& file, int size) : font(open_font(file, size))
-{
-    if (font == nullptr)
-        throw SDL_runtime_error::from_sdl();
-}
+Font::Font(const std::string& file, int size) : font(open_font(file, size)) {}
 
-Font::~Font() { TTF_CloseFont(font); }
+void Font::Close::operator()(TTF_Font* font) const { TTF_CloseFont(font); }
 
 } // namespace GE

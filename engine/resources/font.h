@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/resources/sdl_owner.h"
+
 #include <string>
 
 struct _TTF_Font;
@@ -10,11 +12,11 @@ namespace GE {
 class Font {
 public:
     Font(const std::string& file, int size);
-    ~Font();
-    Font(const Font&) = delete;
-    Font& operator=(const Font&) = delete;
 
-    _TTF_Font* font;
+    struct Close {
+        void operator()(_TTF_Font* font) const;
+    };
+    Sdl_owner<_TTF_Font, Close> font;
 };
 
 } // namespace GE

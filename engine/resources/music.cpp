@@ -1,6 +1,5 @@
 #include "engine/resources/music.h"
 
-#include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/regular_file.h"
 
 #include <SDL_mixer.h>
@@ -17,12 +16,8 @@ Mix_Music* load_music(const std::string& file)
 
 } // namespace
 
-Music::Music(const std::string& file) : music(load_music(file))
-{
-    if (music == nullptr)
-        throw SDL_runtime_error::from_sdl();
-}
+Music::Music(const std::string& file) : music(load_music(file)) {}
 
-Music::~Music() { Mix_FreeMusic(music); }
+void Music::Free::operator()(Mix_Music* music) const { Mix_FreeMusic(music); }
 
 } // namespace GE

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/resources/sdl_owner.h"
+
 #include <string>
 
 typedef struct _Mix_Music Mix_Music;
@@ -10,11 +12,11 @@ namespace GE {
 class Music {
 public:
     explicit Music(const std::string& file);
-    ~Music();
-    Music(const Music&) = delete;
-    Music& operator=(const Music&) = delete;
 
-    Mix_Music* music;
+    struct Free {
+        void operator()(Mix_Music* music) const;
+    };
+    Sdl_owner<Mix_Music, Free> music;
 };
 
 } // namespace GE

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/resources/sdl_owner.h"
+
 struct SDL_Surface;
 
 namespace GE {
@@ -9,9 +11,12 @@ class Surface {
 public:
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
-    virtual ~Surface();
+    virtual ~Surface() = default;
 
-    SDL_Surface* surface;
+    struct Free {
+        void operator()(SDL_Surface* surface) const;
+    };
+    Sdl_owner<SDL_Surface, Free> surface;
 
 protected:
     // Takes ownership; throws SDL_runtime_error when `loaded` is null.
