@@ -15,6 +15,8 @@
 #include "engine/widgets/sprite.h"
 #include "engine/widgets/stack_panel.h"
 
+#include <pugixml.hpp>
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -288,7 +290,12 @@ void place(Render_object& object, const pugi::xml_node& node, const SDL_FRect& r
 
 } // namespace
 
-UI_Loader::UI_Loader(Render_context* renderer) : renderer(renderer) {}
+UI_Loader::UI_Loader(Render_context* renderer)
+    : document(std::make_unique<pugi::xml_document>()), renderer(renderer)
+{
+}
+
+UI_Loader::~UI_Loader() = default;
 
 void UI_Loader::load(Render_object_container* target, const std::string& file_name)
 {
@@ -299,11 +306,11 @@ void UI_Loader::load_file(Render_object_container* target, const std::string& fi
                           const char* failure)
 {
     if (!is_regular_file(file_name) ||
-        !document.load_file(file_name.c_str(), pugi::parse_default, pugi::encoding_auto))
+        !document->load_file(file_name.c_str(), pugi::parse_default, pugi::encoding_auto))
         throw GE_runtime_error(failure);
     file_loading = file_name;
     depth = 0;
-    load_children(target, document.child(root_element.c_str()));
+    load_children(target, document->child(root_element.c_str()));
 }
 
 void UI_Loader::load_children(Render_object_container* target, const pugi::xml_node& node)

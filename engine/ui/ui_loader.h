@@ -2,11 +2,16 @@
 
 #include <SDL_pixels.h>
 #include <SDL_rect.h>
-#include <pugixml.hpp>
 
 #include <cstdint>
 #include <memory>
 #include <string>
+
+// The XML parser stays out of the headers of the screens that hold a loader.
+namespace pugi {
+class xml_document;
+class xml_node;
+} // namespace pugi
 
 namespace GE {
 
@@ -22,7 +27,7 @@ struct Render_context;
 class UI_Loader {
 public:
     explicit UI_Loader(Render_context* renderer);
-    virtual ~UI_Loader() = default;
+    virtual ~UI_Loader();
     UI_Loader(const UI_Loader&) = delete;
     UI_Loader& operator=(const UI_Loader&) = delete;
 
@@ -41,7 +46,8 @@ public:
     // The colour named by the node's "color_id", transparent black when there is none.
     SDL_Color read_color(const pugi::xml_node& node) const;
 
-    pugi::xml_document document;
+    // The file loaded last; its text is kept for as long as the loader lives.
+    std::unique_ptr<pugi::xml_document> document;
     std::string root_element = "ui";
     Render_context* renderer; // not owned
 
