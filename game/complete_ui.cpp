@@ -9,18 +9,13 @@
 
 namespace Game {
 
-namespace {
-
-const std::string file_name = "complete_ui.xml";
-
-} // namespace
-
 Complete_ui::Complete_ui(GE::Render_context* renderer, GE::App_window* window,
                          GE::Game_model* model)
     : GE::UI(renderer, window), model(model)
 {
-    ui_loader.load(this, file_name);
-    find_buttons(*this, file_name, {{"exit_to_main_menu", &exit_to_main_menu_button}});
+    ui_loader.load(this, contract.file);
+    exit_to_main_menu_button =
+        &Required_objects(*this, contract).get<GE::Button>("exit_to_main_menu");
     on_click(
         *exit_to_main_menu_button, "click",
         [model] { model->dispatch_event(Events::exit_to_main_menu); }, true);

@@ -7,13 +7,20 @@
 
 namespace Game {
 
+Screen_contract Confirmation::contract(const std::string& name)
+{
+    return {name + std::string(suffix), objects};
+}
+
 Confirmation::Confirmation(GE::Render_context* renderer, GE::App_window* window,
                            GE::Game_model* model, const std::string& name)
     : GE::UI(renderer, window), confirmation_name(name), model(model)
 {
-    const std::string file = confirmation_name + file_suffix;
-    ui_loader.load(this, file);
-    find_buttons(*this, file, {{"yes", &yes_button}, {"no", &no_button}});
+    const Screen_contract wanted = contract(name);
+    ui_loader.load(this, wanted.file);
+    const Required_objects found(*this, wanted);
+    yes_button = &found.get<GE::Button>("yes");
+    no_button = &found.get<GE::Button>("no");
     // An answer changes the screens, so nothing else may react to its click.
     const auto answer = [model](const std::string& event) {
         return [model, event] { model->dispatch_event(event); };

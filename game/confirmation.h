@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ui/ui.h"
+#include "game/screen_contract.h"
 
 #include <string>
 
@@ -19,8 +20,16 @@ public:
     Confirmation(GE::Render_context* renderer, GE::App_window* window, GE::Game_model* model,
                  const std::string& name);
 
+    static constexpr Required_object objects[]{
+        {"yes", Object_kind::button},
+        {"no", Object_kind::button},
+    };
+    // What the dialog `name` needs from its file, "<name>_confirmation.xml".
+    static Screen_contract contract(const std::string& name);
+
     std::string confirmation_name;
-    std::string file_suffix = "_confirmation.xml";
+    static constexpr std::string_view suffix = "_confirmation.xml";
+    std::string file_suffix{suffix};
     GE::Game_model* model;            // not owned; outlives every screen
     GE::Button* yes_button = nullptr; // owned by the tree
     GE::Button* no_button = nullptr;  // owned by the tree

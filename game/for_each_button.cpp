@@ -2,7 +2,6 @@
 
 #include "engine/core/event.h"
 #include "engine/core/event_names.h"
-#include "engine/core/ge_runtime_error.h"
 #include "engine/core/render_object_container.h"
 #include "engine/resources/audio.h"
 #include "engine/widgets/button.h"
@@ -20,19 +19,6 @@ void for_each_button(GE::Render_object_container& container,
         else if (auto* inner = dynamic_cast<GE::Render_object_container*>(child.get()))
             for_each_button(*inner, visit);
     }
-}
-
-void find_buttons(GE::Render_object_container& container, const std::string& file,
-                  std::initializer_list<std::pair<std::string_view, GE::Button**>> slots)
-{
-    for_each_button(container, [&slots](GE::Button* button) {
-        for (const auto& [id, slot] : slots)
-            if (button->id == id)
-                *slot = button;
-    });
-    for (const auto& [id, slot] : slots)
-        if (*slot == nullptr)
-            throw GE::GE_runtime_error(file + " has no button with id \"" + std::string(id) + "\"");
 }
 
 void on_click(GE::Button& button, const std::string& sound, std::function<void()> action,

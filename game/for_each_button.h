@@ -1,9 +1,7 @@
 #pragma once
 
 #include <functional>
-#include <initializer_list>
 #include <string>
-#include <string_view>
 #include <utility>
 
 namespace GE {
@@ -17,12 +15,6 @@ namespace Game {
 // `visit`; the walk does not look inside a button.
 void for_each_button(GE::Render_object_container& container,
                      const std::function<void(GE::Button*)>& visit);
-
-// Stores in each slot the button whose id is the slot's, found as for_each_button finds them: when
-// two share an id, the one visited last. Throws GE_runtime_error naming `file` and the id of the
-// first slot that no button fills.
-void find_buttons(GE::Render_object_container& container, const std::string& file,
-                  std::initializer_list<std::pair<std::string_view, GE::Button**>> slots);
 
 // When a mouse button is released over `button`: plays `sound`, runs `action`, then keeps the
 // click from every other object when `stops_click` is set. The action may destroy the screen

@@ -12,12 +12,6 @@
 
 namespace Game {
 
-namespace {
-
-constexpr std::size_t clocks_door_index = 2;
-
-} // namespace
-
 Level_loader::Level_loader(GE::Render_context* renderer, std::uint64_t seed)
     : renderer(renderer), scene_loader(renderer), random(seed)
 {
@@ -39,7 +33,7 @@ void Level_loader::load_scene(Level& level, const pugi::xml_node& node,
 {
     const std::string type = node.attribute("type").as_string("");
     const pugi::xml_attribute door_label = node.attribute("door_label");
-    const bool room = type == "room" && !door_label.empty();
+    const bool room = type == room_type && !door_label.empty();
     scene_file = node.attribute("file").as_string("");
 
     std::shared_ptr<Scene> scene;
@@ -54,20 +48,39 @@ void Level_loader::load_scene(Level& level, const pugi::xml_node& node,
     scene->horizontal_align = GE::Horizontal_align::center;
 
     if (room) {
-        if (!scene->find_child("door_hit"))
-            fail("has no object with id \"door_hit\"");
+        require(*scene, room_objects);
         replace_label(*scene, "door_label", door_labels.back());
-    } else if (type == "picture") {
+    } else if (type == picture_type) {
         if (door_labels.empty())
             fail("is a picture, but no room with a door_label comes before it");
+        require(*scene, picture_objects);
         level.correct_door_label = draw_door(door_labels);
-        replace_label(*scene, "picture_label", hint_for(level.correct_door_label));
-    } else if (type == "clocks") {
+        replace_label(*scene, "picture_label", hint_for(level_file, level.correct_door_label));
+    } else if (type == clocks_type) {
         if (door_labels.size() <= clocks_door_index)
             fail("shows clocks, but fewer than three rooms with a door_label come before it");
         level.correct_door_label = door_labels[clocks_door_index];
     }
     level.add_scene(scene);
+}
+
+void Level_loader::require(Scene& scene, std::span<const Required_object> objects) const
+{
+    for (const auto& [id, kind, inside] : objects) {
+        const auto found = scene.find_child(std::string(id));
+        if (!found || !is_of_kind(*found, kind))
+            fail("has no " + std::string(kind_name(kind)) + " with id \"" + std::string(id) + "\"");
+    }
+}
+
+std::string Level_loader::level_file_of(int number)
+{
+    return "level_" + std::to_string(number) + ".xml";
+}
+
+bool Level_loader::shows_hints(const std::string& file_name)
+{
+    return !hint_for(file_name, "1").empty();
 }
 
 const std::string& Level_loader::draw_door(const std::vector<std::string>& door_labels)
@@ -76,11 +89,11 @@ const std::string& Level_loader::draw_door(const std::vector<std::string>& door_
     return door_labels[drawn % door_labels.size()];
 }
 
-std::string Level_loader::hint_for(const std::string& label) const
+std::string Level_loader::hint_for(const std::string& file_name, const std::string& label)
 {
-    if (level_file == "level_1.xml")
+    if (file_name == level_file_of(1))
         return roman_numeral_text(label);
-    if (level_file == "level_2.xml")
+    if (file_name == level_file_of(2))
         return shifted_letter_text(label);
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/scene_loader.h"
+#include "game/screen_contract.h"
 
 #include <pugixml.hpp>
 
@@ -36,6 +37,24 @@ public:
     // door, a label or door missing from a scene).
     virtual void load(Level& level, const std::string& file_name);
 
+    // The types of scene with a meaning of their own; any other type is a plain view.
+    static constexpr const char* room_type = "room";
+    static constexpr const char* picture_type = "picture";
+    static constexpr const char* clocks_type = "clocks";
+    // What a room (one with a door_label) and a picture need from their scene files.
+    static constexpr Required_object room_objects[]{
+        {"door_hit", Object_kind::any},
+        {"door_label", Object_kind::label},
+    };
+    static constexpr Required_object picture_objects[]{{"picture_label", Object_kind::label}};
+    // Clocks point at the room with a door_label at this place in file order (the third).
+    static constexpr std::size_t clocks_door_index = 2;
+
+    // The file of level `number`: "level_<number>.xml".
+    static std::string level_file_of(int number);
+    // Whether the pictures of the level file `file_name` show a hint (those of levels 1 and 2).
+    static bool shows_hints(const std::string& file_name);
+
     // Replaces the scene's label `id` by one showing `text` in the same font and colour, at the
     // same height and horizontal alignment.
     void replace_label(Scene& scene, const std::string& id, const std::string& text);
@@ -48,7 +67,11 @@ private:
     void load_scene(Level& level, const pugi::xml_node& node,
                     std::vector<std::string>& door_labels);
     const std::string& draw_door(const std::vector<std::string>& door_labels);
-    std::string hint_for(const std::string& label) const;
+    // The hint a picture of the level file `file_name` shows for the door `label`; empty for
+    // a level whose pictures show none.
+    static std::string hint_for(const std::string& file_name, const std::string& label);
+    // Fails naming the first of `objects` that the scene lacks.
+    void require(Scene& scene, std::span<const Required_object> objects) const;
     // What is wrong with the scene being loaded, as the error names it.
     [[noreturn]] void fail(const std::string& problem) const;
 

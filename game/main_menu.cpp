@@ -11,8 +11,10 @@ Main_menu::Main_menu(GE::Render_context* renderer, GE::App_window* window, GE::G
     : GE::UI(renderer, window), model(model)
 {
     ui_loader.load(this, file_name);
-    find_buttons(*this, file_name,
-                 {{"play", &play_button}, {"settings", &settings_button}, {"exit", &exit_button}});
+    const Required_objects found(*this, contract);
+    play_button = &found.get<GE::Button>("play");
+    settings_button = &found.get<GE::Button>("settings");
+    exit_button = &found.get<GE::Button>("exit");
     on_click(
         *play_button, "click", [model] { model->set_screen(Screens::play); }, false);
     on_click(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ui/ui.h"
+#include "game/screen_contract.h"
 
 #include <string>
 
@@ -18,7 +19,14 @@ public:
     // lacks one of the three buttons.
     Main_menu(GE::Render_context* renderer, GE::App_window* window, GE::Game_model* model);
 
-    std::string file_name = "main_menu.xml";
+    static constexpr Required_object objects[]{
+        {"play", Object_kind::button},
+        {"settings", Object_kind::button},
+        {"exit", Object_kind::button},
+    };
+    static inline const Screen_contract contract{"main_menu.xml", objects};
+
+    std::string file_name = contract.file;
     GE::Game_model* model;                 // not owned; outlives every screen
     GE::Button* play_button = nullptr;     // owned by the tree
     GE::Button* settings_button = nullptr; // owned by the tree

@@ -11,9 +11,10 @@ Play_ui::Play_ui(GE::Render_context* renderer, GE::App_window* window, GE::Game_
     : GE::UI(renderer, window), model(model)
 {
     ui_loader.load(this, file_name);
-    find_buttons(
-        *this, file_name,
-        {{"menu", &menu_button}, {"go_left", &go_left_button}, {"go_right", &go_right_button}});
+    const Required_objects found(*this, contract);
+    menu_button = &found.get<GE::Button>("menu");
+    go_left_button = &found.get<GE::Button>("go_left");
+    go_right_button = &found.get<GE::Button>("go_right");
     on_click(
         *menu_button, "click", [model] { model->set_screen(Screens::main_menu); }, true);
     on_click(

@@ -44,38 +44,19 @@ Settings_menu::Settings_menu(GE::Render_context* renderer, GE::App_window* windo
       font(GE::Resources::instance().get_font("OpenSans-SemiBold.ttf", 20))
 {
     ui_loader.load(this, file_name);
-    auto& settings_panel = require<GE::Render_object_container>(
-        require<GE::Render_object_container>(*this, "main_panel"), "settings_panel");
-    resolution_list = &require<GE::Drop_down_list>(
-        require<GE::Render_object_container>(settings_panel, "resolution_panel"), "resolution_list",
-        "drop-down list");
+    const Required_objects found(*this, contract);
+    resolution_list = &found.get<GE::Drop_down_list>("resolution_list");
     fill_resolution_list(displays);
     resolution_list->add_event_listener(GE::mouse_button_up_event, play_switch);
-
-    fullscreen_checkbox = &require<GE::Checkbox>(
-        require<GE::Render_object_container>(settings_panel, "fullscreen_panel"),
-        "fullscreen_checkbox", "checkbox");
+    fullscreen_checkbox = &found.get<GE::Checkbox>("fullscreen_checkbox");
     show_fullscreen_setting();
     fullscreen_checkbox->add_event_listener(GE::mouse_button_up_event, play_switch);
-
-    find_buttons(*this, file_name, {{"back", &back_button}, {"apply", &apply_button}});
+    back_button = &found.get<GE::Button>("back");
+    apply_button = &found.get<GE::Button>("apply");
     on_click(
         *back_button, "click", [model] { model->set_screen(Screens::main_menu); }, false);
     on_click(
         *apply_button, "click", [this] { apply(); }, true);
-}
-
-template <typename Object>
-Object& Settings_menu::require(GE::Render_object_container& parent, const std::string& id,
-                               const char* kind)
-{
-    auto* found = dynamic_cast<Object*>(parent.find_child(id).get());
-    if (found == nullptr) {
-        const std::string where = parent.id.empty() ? "" : " in \"" + parent.id + "\"";
-        throw GE::GE_runtime_error(file_name + " has no " + kind + " with id \"" + id + "\"" +
-                                   where);
-    }
-    return *found;
 }
 
 void Settings_menu::fill_resolution_list(const GE::Display_source& displays)

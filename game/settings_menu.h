@@ -2,6 +2,7 @@
 
 #include "engine/core/display_modes.h"
 #include "engine/ui/ui.h"
+#include "game/screen_contract.h"
 
 #include <cstdint>
 #include <memory>
@@ -35,7 +36,19 @@ public:
     // there are fewer than two.
     std::int32_t current_resolution_index() const;
 
-    std::string file_name = "settings_menu.xml";
+    static constexpr Required_object objects[]{
+        {"main_panel", Object_kind::container},
+        {"settings_panel", Object_kind::container, "main_panel"},
+        {"resolution_panel", Object_kind::container, "settings_panel"},
+        {"resolution_list", Object_kind::drop_down_list, "resolution_panel"},
+        {"fullscreen_panel", Object_kind::container, "settings_panel"},
+        {"fullscreen_checkbox", Object_kind::checkbox, "fullscreen_panel"},
+        {"back", Object_kind::button},
+        {"apply", Object_kind::button},
+    };
+    static inline const Screen_contract contract{"settings_menu.xml", objects};
+
+    std::string file_name = contract.file;
     GE::Game_model* model;         // not owned; outlives every screen
     GE::Window_settings* settings; // not owned
     // What the displays offer and how the window's mode changes; not owned, outlives the screen.
@@ -50,10 +63,6 @@ public:
     std::shared_ptr<GE::Label> message;
 
 private:
-    // The direct child `id` of `parent`, which must be an Object (`kind` names it in the error).
-    template <typename Object>
-    Object& require(GE::Render_object_container& parent, const std::string& id,
-                    const char* kind = "container");
     void fill_resolution_list(const GE::Display_source& displays);
     void show_fullscreen_setting();
     // May destroy this screen: the application rebuilds its screens on "apply_settings".

@@ -25,7 +25,9 @@ namespace {
 
 constexpr std::uint32_t opaque_black = 0xFF000000;
 constexpr std::uint32_t opaque_white = 0xFFFFFFFF;
-constexpr std::int32_t last_level = 3;
+// The dialogs "<name>_confirmation.xml": going through a door, and trying again after dying.
+constexpr const char* enter_dialog = "enter";
+constexpr const char* retry_dialog = "retry";
 
 const std::string& mouse_event_name(std::uint32_t sdl_type)
 {
@@ -68,11 +70,13 @@ const std::array<std::pair<const char*, Vossmere::Reaction>, 11> Vossmere::react
 Vossmere::Vossmere(const std::string& title, std::uint32_t clear_colour,
                    GE::Window_settings& settings, GE::Game_model& model)
     : GE::App(title, clear_colour, settings), model(&model), settings(&settings),
-      main_menu(build<Main_menu>(*this, model, "main_menu.xml")),
-      play_ui(build<Play_ui>(*this, model, "play_ui.xml")),
-      enter_confirmation(build<Confirmation>(*this, model, "enter_confirmation.xml", "enter")),
-      retry_confirmation(build<Confirmation>(*this, model, "retry_confirmation.xml", "retry")),
-      complete_ui(build<Complete_ui>(*this, model, "complete_ui.xml"))
+      main_menu(build<Main_menu>(*this, model, Main_menu::contract.file)),
+      play_ui(build<Play_ui>(*this, model, Play_ui::contract.file)),
+      enter_confirmation(build<Confirmation>(
+          *this, model, Confirmation::contract(enter_dialog).file, enter_dialog)),
+      retry_confirmation(build<Confirmation>(
+          *this, model, Confirmation::contract(retry_dialog).file, retry_dialog)),
+      complete_ui(build<Complete_ui>(*this, model, Complete_ui::contract.file))
 {
     load_level();
     add_child(main_menu);
@@ -92,6 +96,16 @@ Vossmere::~Vossmere()
     enter_confirmation.reset();
     play_ui.reset();
     main_menu.reset();
+}
+
+std::vector<Screen_contract> Vossmere::screen_contracts()
+{
+    return {Main_menu::contract,
+            Play_ui::contract,
+            Confirmation::contract(enter_dialog),
+            Confirmation::contract(retry_dialog),
+            Complete_ui::contract,
+            Settings_menu::contract};
 }
 
 GE::Event_listener Vossmere::listener_for(Reaction reaction)
@@ -160,7 +174,7 @@ void Vossmere::show_current_screen()
         add_child(play_ui); // the overlay lies above the level
         GE::play_music("game_music");
     } else if (screen == Screens::settings_menu) {
-        settings_menu = GE::naming_errors("settings_menu.xml", [this] {
+        settings_menu = GE::naming_errors(Settings_menu::contract.file, [this] {
             return std::make_shared<Settings_menu>(&render_context, &window, settings, model,
                                                    *displays);
         });
@@ -178,13 +192,13 @@ void Vossmere::load_level()
     // Released before the next is built: a level removes its model listeners by their type.
     current_level.reset();
     current_level = std::make_shared<Level>(&render_context, &window, model);
-    const std::string file = "level_" + std::to_string(level_number) + ".xml";
+    const std::string file = Level_loader::level_file_of(level_number);
     GE::naming_errors(file, [&] { Level_loader(&render_context).load(*current_level, file); });
 }
 
 void Vossmere::apply_settings()
 {
-    main_menu = build<Main_menu>(*this, *model, "main_menu.xml");
+    main_menu = build<Main_menu>(*this, *model, Main_menu::contract.file);
     show_current_screen();
 }
 

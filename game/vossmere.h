@@ -3,12 +3,14 @@
 #include "engine/core/app.h"
 #include "engine/core/display_modes.h"
 #include "engine/core/event_target.h"
+#include "game/screen_contract.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace GE {
 class Game_model;
@@ -43,6 +45,9 @@ public:
     // asks for a frame when the event changed something.
     bool dispatch_mouse_event(std::uint32_t sdl_type, float x, float y);
 
+    // What every screen the game builds needs from its file, one screen after another.
+    static std::vector<Screen_contract> screen_contracts();
+
     // Attaches the screens of the model's current screen, with their music.
     void show_current_screen();
     // Replaces the current level by a new one read from "level_<level_number>.xml".
@@ -59,6 +64,8 @@ public:
     std::shared_ptr<Settings_menu> settings_menu;
     std::shared_ptr<Level> current_level;
     std::int32_t level_number = 1;
+    // The levels are played in a row, from 1 to this one.
+    static constexpr std::int32_t last_level = 3;
     // Where the settings screen finds the display modes it offers.
     const GE::Display_source* displays = &GE::sdl_displays();
 

@@ -17,6 +17,7 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -252,27 +253,54 @@ Object build_line(UI_Loader& loader, const pugi::xml_node& node, const SDL_FRect
     return line;
 }
 
-constexpr std::array<std::pair<std::string_view, Builder>, 9> builders{{
-    {"label", build_label},
-    {"sprite", build_sprite},
-    {"button", build_button},
-    {"checkbox", build_checkbox},
-    {"drop_down_list", build_drop_down_list},
-    {"stack_panel", build_stack_panel},
-    {"rect", build_rect},
-    {"border", build_border},
-    {"line", build_line},
+constexpr std::array<UI_element, 11> elements{{
+    {"label", false, false, {}},
+    {"sprite", false, false, {"image"}},
+    {"button", false, false, {"file", "file_over", "file_down"}},
+    {"checkbox",
+     false,
+     false,
+     {"unchecked_image", "checked_image", "unchecked_image_over", "checked_image_over"}},
+    {"drop_down_list", false, false, {"bg_image", "bg_image_over"}},
+    {"stack_panel", false, true, {}},
+    {"rect", false, true, {}},
+    {"border", false, true, {}},
+    {"line", false, false, {}},
+    {"font", true, false, {"file"}},
+    {"color", true, false, {}},
 }};
 
-bool is_definition(std::string_view name) { return name == "font" || name == "color"; }
+// The builder of each object element of `elements`, in the same order.
+constexpr std::array<Builder, 9> builders{
+    build_label,       build_sprite, build_button, build_checkbox, build_drop_down_list,
+    build_stack_panel, build_rect,   build_border, build_line,
+};
+
+static_assert(std::count_if(elements.begin(), elements.end(),
+                            [](const UI_element& element) { return !element.definition; }) ==
+              std::ssize(builders));
+
+const UI_element* element_named(std::string_view name)
+{
+    const auto found =
+        std::find_if(elements.begin(), elements.end(),
+                     [name](const UI_element& element) { return element.name == name; });
+    return found == elements.end() ? nullptr : &*found;
+}
+
+bool is_definition(std::string_view name)
+{
+    const UI_element* element = element_named(name);
+    return element != nullptr && element->definition;
+}
 
 // Text between elements has no name, so it fails here like an unknown element.
 Builder builder_for(std::string_view name)
 {
-    for (const auto& [element, builder] : builders)
-        if (element == name)
-            return builder;
-    throw GE_runtime_error("Invalid node");
+    const UI_element* element = element_named(name);
+    if (element == nullptr || element->definition)
+        throw GE_runtime_error("Invalid node");
+    return builders[static_cast<std::size_t>(element - elements.data())];
 }
 
 void place(Render_object& object, const pugi::xml_node& node, const SDL_FRect& rect)
@@ -296,6 +324,8 @@ UI_Loader::UI_Loader(Render_context* renderer)
 }
 
 UI_Loader::~UI_Loader() = default;
+
+std::span<const UI_element> UI_Loader::vocabulary() { return elements; }
 
 void UI_Loader::load(Render_object_container* target, const std::string& file_name)
 {

@@ -3,9 +3,12 @@
 #include <SDL_pixels.h>
 #include <SDL_rect.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 
 // The XML parser stays out of the headers of the screens that hold a loader.
 namespace pugi {
@@ -20,6 +23,16 @@ class Label;
 class Render_object_container;
 class Sprite;
 struct Render_context;
+
+// An element of the UI files: its name, whether it is a definition ("font", "color") that
+// objects refer to rather than an object, whether it holds elements of its own, and the
+// attributes that name a file of the data folder.
+struct UI_element {
+    std::string_view name;
+    bool definition;
+    bool holds_elements;
+    std::array<std::string_view, 4> file_attributes;
+};
 
 // Builds render objects from a UI XML file into a container: labels, sprites, buttons,
 // checkboxes, drop-down lists, stack panels, rectangles, borders and lines, with the fonts and
@@ -36,6 +49,8 @@ public:
     // outline thickness over 1080, elements nested more than 64 deep, ...) or SDL_runtime_error
     // for an image or font that cannot be loaded.
     virtual void load(Render_object_container* target, const std::string& file_name);
+    // Every element the loader knows: the objects it builds, then the definitions.
+    static std::span<const UI_element> vocabulary();
     void load_children(Render_object_container* target, const pugi::xml_node& node);
 
     std::shared_ptr<Button> create_button(const pugi::xml_node& node, const SDL_FRect& rect);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/resources/audio.h"
+#include "game/confirmation.h"
 #include "game/create_application.h"
 #include "game/vossmere.h"
 #include "game/vossmere_model.h"
@@ -48,11 +49,15 @@ inline void write_level(const std::string& file, const std::vector<std::string>&
 inline void write_game_data(bool sounds = true)
 {
     write_png("button.png", 20, 5, {90, 90, 90, 255});
-    write_buttons("main_menu.xml", {"play", "settings", "exit"});
-    write_buttons("play_ui.xml", {"menu", "go_left", "go_right"});
-    write_buttons("enter_confirmation.xml", {"yes", "no"}, 1000, 800);
-    write_buttons("retry_confirmation.xml", {"yes", "no"}, 1000, 800);
-    write_buttons("complete_ui.xml", {"exit_to_main_menu"});
+    // Every screen but the settings (written below) is its buttons, as its contract lists them.
+    for (const Game::Screen_contract& screen : Game::Vossmere::screen_contracts()) {
+        std::vector<std::string> buttons;
+        for (const auto& [id, kind, inside] : screen.objects)
+            if (kind == Game::Object_kind::button)
+                buttons.emplace_back(id);
+        const bool dialog = screen.file.ends_with(Game::Confirmation::suffix);
+        write_buttons(screen.file, buttons, dialog ? 1000 : 0, dialog ? 800 : 0);
+    }
     write_png("triangle.png", 16, 9, {200, 200, 200, 255});
     write_png("triangle_over.png", 16, 9, {200, 0, 0, 255});
     std::filesystem::copy_file(font_file, "OpenSans-SemiBold.ttf");

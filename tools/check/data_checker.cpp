@@ -13,6 +13,7 @@
 #include "game/main_menu.h"
 #include "game/play_ui.h"
 #include "game/settings_menu.h"
+#include "game/vossmere.h"
 
 #include <algorithm>
 #include <array>
@@ -24,31 +25,19 @@ namespace Tools {
 
 namespace {
 
-using Names = std::initializer_list<std::string_view>;
-
-const Names containers{"stack_panel", "rect", "border"};
-const Names objects{"label", "sprite",      "button", "checkbox", "drop_down_list",
-                    "line",  "stack_panel", "rect",   "border"};
-
-bool is_one_of(std::string_view name, Names names)
+// The element `name` of the loader's vocabulary; null for an element it does not know.
+const GE::UI_element* element_named(std::string_view name)
 {
-    return std::find(names.begin(), names.end(), name) != names.end();
+    for (const GE::UI_element& element : GE::UI_Loader::vocabulary())
+        if (element.name == name)
+            return &element;
+    return nullptr;
 }
 
-// The attributes of each element that name a file of the folder.
-std::vector<std::string_view> file_attributes(std::string_view element)
+bool holds_elements(std::string_view name)
 {
-    if (element == "sprite")
-        return {"image"};
-    if (element == "button")
-        return {"file", "file_over", "file_down"};
-    if (element == "checkbox")
-        return {"unchecked_image", "checked_image", "unchecked_image_over", "checked_image_over"};
-    if (element == "drop_down_list")
-        return {"bg_image", "bg_image_over"};
-    if (element == "font")
-        return {"file"};
-    return {};
+    const GE::UI_element* element = element_named(name);
+    return element != nullptr && element->holds_elements;
 }
 
 // As deep as the game builds elements inside one another.
@@ -86,29 +75,10 @@ void collect_buttons(const pugi::xml_node& node, std::set<std::string>& ids, int
     for (const pugi::xml_node& child : node.children()) {
         if (std::string_view(child.name()) == "button")
             ids.insert(child.attribute("id").as_string(""));
-        else if (is_one_of(child.name(), containers) && depth < max_depth)
+        else if (holds_elements(child.name()) && depth < max_depth)
             collect_buttons(child, ids, depth + 1);
     }
 }
-
-struct Screen {
-    std::string file;
-    std::vector<std::string> buttons;
-};
-
-const std::array<Screen, 6> screens{{
-    {"main_menu.xml", {"play", "settings", "exit"}},
-    {"play_ui.xml", {"menu", "go_left", "go_right"}},
-    {"enter_confirmation.xml", {"yes", "no"}},
-    {"retry_confirmation.xml", {"yes", "no"}},
-    {"complete_ui.xml", {"exit_to_main_menu"}},
-    {"settings_menu.xml", {"back", "apply"}},
-}};
-
-constexpr int level_count = 3;
-constexpr int clocks_door = 3;
-
-std::string level_file(int number) { return "level_" + std::to_string(number) + ".xml"; }
 
 } // namespace
 
@@ -124,9 +94,9 @@ Data_checker::Data_checker(GE::Render_context* renderer, GE::App_window* window)
 
 std::vector<Problem> Data_checker::check()
 {
-    for (const Screen& screen : screens)
-        check_screen(screen.file, screen.buttons);
-    for (int number = 1; number <= level_count; ++number)
+    for (const Game::Screen_contract& screen : Game::Vossmere::screen_contracts())
+        check_screen(screen);
+    for (int number = 1; number <= Game::Vossmere::last_level; ++number)
         check_level(number);
     check_files_exist();
     build_for_real();
@@ -170,13 +140,14 @@ void Data_checker::check_elements(const Xml_file& file, const pugi::xml_node& pa
             continue;
         const std::string_view name = node.name();
         check_file_attributes(file, node);
-        if (name == "font" || name == "color") {
+        const GE::UI_element* element = element_named(name);
+        if (element != nullptr && element->definition) {
             if (parent != root)
                 report(file, node,
                        "<" + std::string(name) + "> counts only at the top of the file");
             continue;
         }
-        if (!is_one_of(name, objects)) {
+        if (element == nullptr) {
             report(file, node, "unknown element <" + std::string(name) + ">");
             continue;
         }
@@ -187,14 +158,19 @@ void Data_checker::check_elements(const Xml_file& file, const pugi::xml_node& pa
         if (name == "drop_down_list")
             for (const char* arrow : {"triangle.png", "triangle_over.png"})
                 check_file(file, node, "the list's arrow", arrow);
-        if (is_one_of(name, containers))
+        if (element->holds_elements)
             check_elements(file, node, root, depth + 1);
     }
 }
 
 void Data_checker::check_file_attributes(const Xml_file& file, const pugi::xml_node& element)
 {
-    for (const std::string_view attribute : file_attributes(element.name())) {
+    const GE::UI_element* known = element_named(element.name());
+    if (known == nullptr)
+        return;
+    for (const std::string_view attribute : known->file_attributes) {
+        if (attribute.empty())
+            continue;
         const pugi::xml_attribute named = element.attribute(std::string(attribute).c_str());
         if (!named.empty())
             check_file(file, element, std::string(attribute), named.as_string(""));
@@ -241,49 +217,38 @@ void Data_checker::check_references(const Xml_file& file, const pugi::xml_node& 
         report(file, element, "a label without text cannot be drawn");
 }
 
-void Data_checker::check_screen(const std::string& name, const std::vector<std::string>& buttons)
+void Data_checker::check_screen(const Game::Screen_contract& screen)
 {
-    const Xml_file* file = ui_file(name, "ui");
+    const Xml_file* file = ui_file(screen.file, "ui");
     if (file == nullptr)
         return;
     const pugi::xml_node root = file->document.child("ui");
-    std::set<std::string> found;
-    collect_buttons(root, found);
-    for (const auto& id : buttons)
-        if (!found.contains(id))
-            report(*file, root, "has no button with id " + in_quotes(id));
-    if (name == "settings_menu.xml")
-        check_settings_chain(*file);
-}
-
-void Data_checker::check_settings_chain(const Xml_file& file)
-{
-    // Each object is looked for among the direct children of the one before it.
-    const auto require = [&](const pugi::xml_node& parent, std::string_view id, Names kinds) {
-        const pugi::xml_node found = child_with_id(parent, id);
-        if (!found || !is_one_of(found.name(), kinds)) {
-            const std::string where = parent.attribute("id").as_string("the screen");
-            report(file, parent,
-                   "needs " + std::string(*kinds.begin()) + " " + in_quotes(id) +
-                       " directly inside " + where);
-            return pugi::xml_node{};
+    std::set<std::string> buttons;
+    collect_buttons(root, buttons);
+    // The objects found so far by id, for those that must lie inside them.
+    std::map<std::string_view, pugi::xml_node> found;
+    for (const auto& [id, kind, inside] : screen.objects) {
+        if (kind == Game::Object_kind::button) {
+            if (!buttons.contains(std::string(id)))
+                report(*file, root, "has no button with id " + in_quotes(id));
+            continue;
         }
-        return found;
-    };
-    const auto main_panel = require(file.document.child("ui"), "main_panel", containers);
-    const auto settings_panel =
-        main_panel ? require(main_panel, "settings_panel", containers) : pugi::xml_node{};
-    if (!settings_panel)
-        return;
-    if (const auto panel = require(settings_panel, "resolution_panel", containers))
-        require(panel, "resolution_list", {"drop_down_list"});
-    if (const auto panel = require(settings_panel, "fullscreen_panel", containers))
-        require(panel, "fullscreen_checkbox", {"checkbox"});
+        if (!inside.empty() && !found.contains(inside))
+            continue; // its parent is missing, and reported
+        const pugi::xml_node parent = inside.empty() ? root : found[inside];
+        const pugi::xml_node object = child_with_id(parent, id);
+        if (object && Game::builds_kind(object.name(), kind))
+            found[id] = object;
+        else
+            report(*file, parent,
+                   "needs " + std::string(Game::kind_name(kind)) + " " + in_quotes(id) +
+                       " directly inside " + (inside.empty() ? "the screen" : std::string(inside)));
+    }
 }
 
 void Data_checker::check_level(int number)
 {
-    const std::string name = level_file(number);
+    const std::string name = Game::Level_loader::level_file_of(number);
     if (!exists(name)) {
         report(name, 0, "is missing: the game plays the levels 1 to 3 in a row");
         return;
@@ -302,15 +267,15 @@ void Data_checker::check_level(int number)
     }
     int doors = 0;
     for (const pugi::xml_node& scene : root.children("scene")) {
-        check_scene(level, scene, number, doors);
-        const bool door = std::string_view(scene.attribute("type").as_string("")) == "room" &&
+        check_scene(level, scene, doors);
+        const bool door = std::string_view(scene.attribute("type").as_string("")) ==
+                              Game::Level_loader::room_type &&
                           !scene.attribute("door_label").empty();
         doors += door ? 1 : 0;
     }
 }
 
-void Data_checker::check_scene(const Xml_file& level, const pugi::xml_node& scene, int number,
-                               int doors_before)
+void Data_checker::check_scene(const Xml_file& level, const pugi::xml_node& scene, int doors_before)
 {
     const std::string name = scene.attribute("file").as_string("");
     const std::string type = scene.attribute("type").as_string("");
@@ -326,25 +291,26 @@ void Data_checker::check_scene(const Xml_file& level, const pugi::xml_node& scen
     if (faulty[name])
         faulty[level.name] = true; // its own problems are reported; the level is not built
     const pugi::xml_node root = file->document.child("scene");
-    const auto require = [&](std::string_view id, bool label) {
-        const pugi::xml_node found = child_with_id(root, id);
-        if (!found || (label && std::string_view(found.name()) != "label"))
-            report(level, scene,
-                   "scene " + in_quotes(name) + " has no " + (label ? "label" : "object") +
-                       " with id " + in_quotes(id));
+    const auto require = [&](std::span<const Game::Required_object> objects) {
+        for (const auto& [id, kind, inside] : objects)
+            if (!Game::builds_kind(child_with_id(root, id).name(), kind))
+                report(level, scene,
+                       "scene " + in_quotes(name) + " has no " + Game::kind_name(kind) +
+                           " with id " + in_quotes(id));
     };
-    if (type == "room" && !scene.attribute("door_label").empty()) {
+    using Game::Level_loader;
+    if (type == Level_loader::room_type && !scene.attribute("door_label").empty()) {
         if (std::string_view(scene.attribute("door_label").as_string("")).empty())
             report(level, scene, "an empty door_label cannot be drawn on the door");
-        require("door_hit", false);
-        require("door_label", true);
-    } else if (type == "picture") {
+        require(Level_loader::room_objects);
+    } else if (type == Level_loader::picture_type) {
         if (doors_before == 0)
             report(level, scene, "a picture needs a room with a door_label before it");
-        if (number != 1 && number != 2)
+        if (!Level_loader::shows_hints(level.name))
             report(level, scene, "a picture's hint is written only in levels 1 and 2");
-        require("picture_label", true);
-    } else if (type == "clocks" && doors_before < clocks_door) {
+        require(Level_loader::picture_objects);
+    } else if (type == Level_loader::clocks_type &&
+               doors_before <= static_cast<int>(Level_loader::clocks_door_index)) {
         report(level, scene, "clocks need three rooms with a door_label before them");
     }
 }
@@ -380,11 +346,13 @@ void Data_checker::build_for_real()
           [&] { std::make_shared<Game::Complete_ui>(renderer, window, &model); });
     build("settings_menu.xml",
           [&] { std::make_shared<Game::Settings_menu>(renderer, window, &settings, &model); });
-    for (int number = 1; number <= level_count; ++number)
-        build(level_file(number), [&] {
+    for (int number = 1; number <= Game::Vossmere::last_level; ++number) {
+        const std::string file = Game::Level_loader::level_file_of(number);
+        build(file, [&] {
             auto level = std::make_shared<Game::Level>(renderer, window, &model);
-            Game::Level_loader(renderer).load(*level, level_file(number));
+            Game::Level_loader(renderer).load(*level, file);
         });
+    }
     for (const auto& [name, file] : Game::game_sounds)
         build(file, [&, name = std::string_view(name)] {
             if (name.ends_with("_music"))

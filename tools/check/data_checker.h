@@ -12,6 +12,10 @@ struct App_window;
 struct Render_context;
 } // namespace GE
 
+namespace Game {
+struct Screen_contract;
+} // namespace Game
+
 namespace Tools {
 
 // One thing wrong with a data folder: the file, the line (0 when no line applies) and what.
@@ -47,11 +51,9 @@ private:
                     const std::string& name);
     void check_references(const Xml_file& file, const pugi::xml_node& element,
                           const pugi::xml_node& root);
-    void check_screen(const std::string& name, const std::vector<std::string>& buttons);
-    void check_settings_chain(const Xml_file& file);
+    void check_screen(const Game::Screen_contract& screen);
     void check_level(int number);
-    void check_scene(const Xml_file& level, const pugi::xml_node& scene, int number,
-                     int doors_before);
+    void check_scene(const Xml_file& level, const pugi::xml_node& scene, int doors_before);
     void check_files_exist();
     void build_for_real();
     // Runs `build`; a failure becomes a problem of `file`.
