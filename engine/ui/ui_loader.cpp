@@ -276,9 +276,9 @@ constexpr std::array<Builder, 9> builders{
     build_stack_panel, build_rect,   build_border, build_line,
 };
 
-static_assert(std::count_if(elements.begin(), elements.end(),
-                            [](const UI_element& element) { return !element.definition; }) ==
-              std::ssize(builders));
+static_assert(std::count_if(elements.begin(), elements.end(), [](const UI_element& element) {
+                  return !element.definition;
+              }) == std::ssize(builders));
 
 const UI_element* element_named(std::string_view name)
 {
