@@ -164,9 +164,7 @@ int count_instructions(const std::string& kind, const std::string& screen,
 
 int main(int argc, char** argv)
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("SDL_RENDER_DRIVER", "software", 1);
+    GE::use_headless_drivers();
     std::filesystem::current_path(VOSSMERE_RUN_DIR);
     const GE::SDL_lifetime sdl;
     if (argc == 6 && std::string(argv[1]) == "--callgrind")

@@ -69,9 +69,7 @@ void flood_with_motion(Game::Vossmere& app)
 int main(int argc, char** argv)
 {
     const std::string mode = argc > 1 ? argv[1] : "memory";
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("SDL_RENDER_DRIVER", "software", 1);
+    GE::use_headless_drivers();
     std::filesystem::current_path(VOSSMERE_RUN_DIR);
     {
         const GE::SDL_lifetime sdl;

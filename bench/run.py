@@ -32,11 +32,11 @@ def build(folder):
 
 
 def first_frame_ms(program, run_dir, home):
-    env = dict(os.environ, **HEADLESS, VOSSMERE_REPORT_FIRST_FRAME="1", USERPROFILE=home)
+    env = dict(os.environ, **HEADLESS, VOSSMERE_TIMELINE="1", USERPROFILE=home)
     start = time.monotonic_ns()
     out = subprocess.run([program], cwd=run_dir, env=env, capture_output=True, text=True,
                          check=True).stdout
-    return (int(out.split()[1]) - start) / 1e6
+    return (int(re.search(r"^first frame (\d+)", out, re.M).group(1)) - start) / 1e6
 
 
 def startup(folder, runs):

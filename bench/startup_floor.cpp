@@ -1,7 +1,7 @@
 // The floor of the game's start-up: the same libraries started, the same window and renderer
 // opened, and the same images decoded into textures as the game needs for its first frame (its
 // screens and the first level), then one frame presented. Run in the game's data folder; with
-// VOSSMERE_REPORT_FIRST_FRAME set it reports the moment of that frame as the game does.
+// VOSSMERE_TIMELINE set it reports the moment of that frame as the game does.
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_mixer.h>
@@ -75,8 +75,8 @@ int main()
         SDL_RenderClear(renderer);
         SDL_RenderCopy(renderer, textures.front(), nullptr, nullptr);
         SDL_RenderPresent(renderer);
-        if (std::getenv("VOSSMERE_REPORT_FIRST_FRAME") != nullptr)
-            std::cout << "first_frame_ns "
+        if (std::getenv("VOSSMERE_TIMELINE") != nullptr)
+            std::cout << "first frame "
                       << std::chrono::duration_cast<std::chrono::nanoseconds>(
                              std::chrono::steady_clock::now().time_since_epoch())
                              .count()

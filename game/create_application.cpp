@@ -27,13 +27,29 @@ const std::array<std::pair<const char*, const char*>, 8> game_sounds{{
     {"completion_music", "Scary Horror Ambience #5.ogg"},
 }};
 
-std::unique_ptr<Vossmere> create_application(Vossmere_model& model)
+std::shared_ptr<Vossmere> start_game(Vossmere_model& model, GE::Window_settings& settings,
+                                     const std::function<void(const char* phase)>& passed)
+{
+    for (const auto& [name, file] : game_sounds)
+        GE::register_sound(name, file);
+    // Shared before it draws: the screens find the application, their parent, through it.
+    const auto app = std::make_shared<Vossmere>(title, opaque_white, settings, model,
+                                                Vossmere::Start::menu_first, passed);
+    app->render();
+    if (passed)
+        passed("first frame");
+    app->complete_start(passed);
+    return app;
+}
+
+std::shared_ptr<Vossmere> create_application(Vossmere_model& model,
+                                             const std::function<void(const char* phase)>& passed)
 {
     GE::set_game_folder(title);
     GE::load_settings(GE::window_settings);
-    for (const auto& [name, file] : game_sounds)
-        GE::register_sound(name, file);
-    return std::make_unique<Vossmere>(title, opaque_white, GE::window_settings, model);
+    if (passed)
+        passed("settings");
+    return start_game(model, GE::window_settings, passed);
 }
 
 } // namespace Game

@@ -20,26 +20,40 @@ namespace {
 
 constexpr const char* title = "Vossmere";
 
+// With VOSSMERE_TIMELINE set, the game prints the moment each phase of its start ended, on the
+// steady clock ("first frame 123456789" in nanoseconds), and ends once it is started: the
+// benchmarks read the clock before starting the program and place each phase after it.
+class Timeline {
+public:
+    Timeline() : printing(std::getenv("VOSSMERE_TIMELINE") != nullptr) {}
+
+    void passed(const char* phase) const
+    {
+        if (!printing)
+            return;
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        std::cout << phase << ' '
+                  << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << '\n';
+    }
+
+    const bool printing;
+};
+
 // Runs the game; the teardown order is that of the locals: the application (its screens,
 // cached textures, renderer and window), then the model, then the libraries.
 int play()
 {
+    const Timeline timeline;
     SDL_SetHint("SDL_RENDER_SCALE_QUALITY", "best");
     const GE::SDL_lifetime sdl;
+    timeline.passed("libraries");
     Game::Vossmere_model model;
-    // Shared: the application is the root container, which its children find through it.
-    const std::shared_ptr<Game::Vossmere> app = Game::create_application(model);
-    app->render();
-    if (std::getenv("VOSSMERE_REPORT_FIRST_FRAME") != nullptr) {
-        // For the start-up benchmark: the moment the first frame was presented, on the clock
-        // the benchmark read before starting the program.
-        const auto since_boot = std::chrono::steady_clock::now().time_since_epoch();
-        std::cout << "first_frame_ns "
-                  << std::chrono::duration_cast<std::chrono::nanoseconds>(since_boot).count()
-                  << std::endl;
-        return 0;
-    }
-    app->run();
+    // Shared: the application is the root container, which its children find through it. It
+    // shows its first frame while it is being made.
+    const std::shared_ptr<Game::Vossmere> app =
+        Game::create_application(model, [&timeline](const char* phase) { timeline.passed(phase); });
+    if (!timeline.printing)
+        app->run();
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include "engine/core/event_names.h"
 #include "engine/core/game_model.h"
 #include "engine/core/mouse_event.h"
+#include "engine/core/sdl_lifetime.h"
 #include "engine/resources/audio.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
@@ -51,6 +52,12 @@ std::shared_ptr<Screen> build(GE::App& app, GE::Game_model& model, const std::st
     });
 }
 
+void pass(const Vossmere::Start_phases& passed, const char* phase)
+{
+    if (passed)
+        passed(phase);
+}
+
 } // namespace
 
 const std::array<std::pair<const char*, Vossmere::Reaction>, 11> Vossmere::reactions{{
@@ -68,19 +75,33 @@ const std::array<std::pair<const char*, Vossmere::Reaction>, 11> Vossmere::react
 }};
 
 Vossmere::Vossmere(const std::string& title, std::uint32_t clear_colour,
-                   GE::Window_settings& settings, GE::Game_model& model)
-    : GE::App(title, clear_colour, settings), model(&model), settings(&settings),
-      main_menu(build<Main_menu>(*this, model, Main_menu::contract.file)),
-      play_ui(build<Play_ui>(*this, model, Play_ui::contract.file)),
-      enter_confirmation(build<Confirmation>(
-          *this, model, Confirmation::contract(enter_dialog).file, enter_dialog)),
-      retry_confirmation(build<Confirmation>(
-          *this, model, Confirmation::contract(retry_dialog).file, retry_dialog)),
-      complete_ui(build<Complete_ui>(*this, model, Complete_ui::contract.file))
+                   GE::Window_settings& settings, GE::Game_model& model, Start start,
+                   const Start_phases& passed)
+    : GE::App(title, clear_colour, settings), model(&model), settings(&settings)
 {
-    load_level();
+    pass(passed, "window");
+    main_menu = build<Main_menu>(*this, model, Main_menu::contract.file);
     add_child(main_menu);
+    pass(passed, "main menu");
+    if (start == Start::whole)
+        complete_start(passed);
+}
+
+void Vossmere::complete_start(const Start_phases& passed)
+{
+    GE::open_audio();
+    pass(passed, "audio");
+    play_ui = build<Play_ui>(*this, *model, Play_ui::contract.file);
+    enter_confirmation =
+        build<Confirmation>(*this, *model, Confirmation::contract(enter_dialog).file, enter_dialog);
+    retry_confirmation =
+        build<Confirmation>(*this, *model, Confirmation::contract(retry_dialog).file, retry_dialog);
+    complete_ui = build<Complete_ui>(*this, *model, Complete_ui::contract.file);
+    pass(passed, "screens");
+    load_level();
+    pass(passed, "level");
     GE::play_music("menu_music");
+    pass(passed, "music");
     listen_on_model();
 }
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -32,10 +33,17 @@ class Settings_menu;
 // mouse events measured from the drawing area.
 class Vossmere : public GE::App {
 public:
-    // Opens the window, builds every screen and the first level, shows the main menu and starts
-    // listening on the model. Throws the loaders' errors with the file's name added.
+    // Hears the name of each phase of the start as it ends: "window", "main menu", then those
+    // of complete_start.
+    using Start_phases = std::function<void(const char* phase)>;
+    // How much the constructor builds: the whole game, or only the window and the main menu, so
+    // that the menu can be shown before complete_start builds the rest.
+    enum class Start { whole, menu_first };
+
+    // Opens the window and builds the main menu, which it shows; with Start::whole, then
+    // complete_start. Throws SDL_runtime_error, and the loaders' errors with the file's name added.
     Vossmere(const std::string& title, std::uint32_t clear_colour, GE::Window_settings& settings,
-             GE::Game_model& model);
+             GE::Game_model& model, Start start = Start::whole, const Start_phases& passed = {});
     ~Vossmere() override;
 
     // Draws one frame: black window, white drawing area, then the screens.
@@ -47,6 +55,11 @@ public:
 
     // What every screen the game builds needs from its file, one screen after another.
     static std::vector<Screen_contract> screen_contracts();
+
+    // Opens the audio ("audio"), builds the other screens ("screens") and the first level
+    // ("level"), starts the menu's music ("music") and listens on the model. Throws as the
+    // constructor does.
+    void complete_start(const Start_phases& passed = {});
 
     // Attaches the screens of the model's current screen, with their music.
     void show_current_screen();

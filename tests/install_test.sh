@@ -11,8 +11,8 @@ cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
 mkdir "$scratch/home"
 cd /
 reported=$(env -u USERPROFILE HOME="$scratch/home" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
-  SDL_RENDER_DRIVER=software VOSSMERE_REPORT_FIRST_FRAME=1 "$scratch/prefix/games/vossmere")
-[[ $reported == first_frame_ns* ]] || fail "the installed game did not draw its first frame"
+  SDL_RENDER_DRIVER=software VOSSMERE_TIMELINE=1 "$scratch/prefix/games/vossmere")
+[[ $reported == *"first frame "* ]] || fail "the installed game did not draw its first frame"
 
 (cd "$build" && cpack -G DEB -B "$scratch/package" >/dev/null)
 package=$(ls "$scratch"/package/*.deb)

@@ -20,13 +20,27 @@ void require(bool succeeded)
 
 } // namespace
 
+void use_headless_drivers()
+{
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SDL_setenv("SDL_RENDER_DRIVER", "software", 1);
+}
+
 void init_sdl()
 {
     // A click that activates the window is delivered as a click too.
     SDL_SetHint("SDL_MOUSE_FOCUS_CLICKTHROUGH", "1");
-    require(SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) == 0);
+    require(SDL_Init(SDL_INIT_VIDEO) == 0);
     require(IMG_Init(IMG_INIT_PNG) != 0);
     require(TTF_Init() == 0);
+}
+
+void open_audio()
+{
+    if (Mix_QuerySpec(nullptr, nullptr, nullptr) != 0)
+        return;
+    require(SDL_InitSubSystem(SDL_INIT_AUDIO) == 0);
     require(Mix_Init(MIX_INIT_OGG) != 0);
     // 512 sample frames (23 ms) per mixing pass: effects start promptly after a click, and
     // closing the device, which waits out the passes in flight, takes tens of milliseconds.

@@ -2,9 +2,17 @@
 
 namespace GE {
 
-// Brings up SDL (video and audio), SDL_image (PNG), SDL_ttf and SDL_mixer (OGG) and opens the
-// audio device. The first engine call of the program. Throws SDL_runtime_error.
+// Chooses SDL's drivers for a program without a display or a sound card: the dummy video and
+// audio drivers and the software renderer. Called before SDL comes up, which reads them once.
+void use_headless_drivers();
+
+// Brings up SDL's video, SDL_image (PNG) and SDL_ttf: what the first frame needs. The first
+// engine call of the program. Throws SDL_runtime_error.
 void init_sdl();
+
+// Brings up SDL's audio and SDL_mixer (OGG) and opens the audio device, unless that was done
+// already. Throws SDL_runtime_error.
+void open_audio();
 
 // Releases cached fonts and textures, closes audio and shuts the libraries down. The last engine
 // call of the program, made after the application is gone.
@@ -14,7 +22,8 @@ void quit_sdl() noexcept;
 // window, renderer, texture and font is gone before the libraries are shut down.
 class SDL_lifetime {
 public:
-    // Calls init_sdl; on failure shuts down what came up and rethrows.
+    // Calls init_sdl (the audio comes up with open_audio); on failure shuts down what came up and
+    // rethrows.
     SDL_lifetime();
     ~SDL_lifetime();
     SDL_lifetime(const SDL_lifetime&) = delete;

@@ -9,10 +9,7 @@
 
 int main(int argc, char** argv)
 {
-    // CTest sets these; the defaults let a test binary also run on its own.
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    setenv("SDL_RENDER_DRIVER", "software", 0);
+    GE::use_headless_drivers();
     // No test, not even a failing one, may touch the player's own settings: for the whole run
     // the user's folder is a scratch folder.
     std::string home = (std::filesystem::temp_directory_path() / "vossmere-home-XXXXXX").string();
@@ -25,6 +22,7 @@ int main(int argc, char** argv)
     {
         // SDL comes up once per test program, headless, and goes down after the last test.
         const GE::SDL_lifetime sdl;
+        GE::open_audio();
         result = RUN_ALL_TESTS();
     }
     std::filesystem::remove_all(home);

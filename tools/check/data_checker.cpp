@@ -2,6 +2,7 @@
 
 #include "engine/core/error_text.h"
 #include "engine/core/game_model.h"
+#include "engine/core/sdl_lifetime.h"
 #include "engine/core/window_settings.h"
 #include "engine/resources/image_surface.h"
 #include "engine/resources/resources.h"
@@ -355,6 +356,7 @@ void Data_checker::build_for_real()
     }
     for (const auto& [name, file] : Game::game_sounds)
         build(file, [&, name = std::string_view(name)] {
+            GE::open_audio();
             if (name.ends_with("_music"))
                 resources.get_music(file);
             else

@@ -17,9 +17,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     // The screens are built for real, but nothing is shown or heard.
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("SDL_RENDER_DRIVER", "software", 1);
+    GE::use_headless_drivers();
     try {
         std::filesystem::current_path(argv[1]);
         const GE::SDL_lifetime sdl;

@@ -2,7 +2,6 @@
 
 #include "engine/core/render_object.h"
 #include "engine/core/window_settings.h"
-#include "engine/resources/audio.h"
 #include "engine/widgets/button.h"
 #include "game/confirmation.h"
 #include "game/create_application.h"
@@ -84,12 +83,10 @@ void Game_driver::lose_level()
 std::shared_ptr<Game::Vossmere> open_game(Game::Vossmere_model& model,
                                           const std::string& resolution)
 {
-    for (const auto& [name, file] : Game::game_sounds)
-        GE::register_sound(name, file);
     // The application keeps a pointer to its settings for as long as it lives.
     static GE::Window_settings settings;
     settings.resolution = std::make_unique<GE::Resolution>(resolution);
-    return std::make_shared<Game::Vossmere>("Vossmere", 0xFFFFFFFF, settings, model);
+    return Game::start_game(model, settings);
 }
 
 } // namespace Tools

@@ -99,9 +99,7 @@ Headless_session::~Headless_session()
 
 bool Headless_session::choose_headless_drivers()
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("SDL_RENDER_DRIVER", "software", 1);
+    GE::use_headless_drivers();
     return true;
 }
 

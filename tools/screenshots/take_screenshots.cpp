@@ -114,9 +114,7 @@ int main(int argc, char* argv[])
         std::cerr << "usage: take-screenshots DATA_DIR OUT_DIR [--every-view]\n";
         return 2;
     }
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("SDL_RENDER_DRIVER", "software", 1);
+    GE::use_headless_drivers();
     try {
         const auto out = std::filesystem::absolute(argv[2]);
         std::filesystem::create_directories(out);

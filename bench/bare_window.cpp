@@ -1,0 +1,39 @@
+// The floor of the game's start-up as a player sees it: a bare SDL program that opens a window
+// of the game's size with the game's renderer and presents one cleared frame, nothing else. With
+// VOSSMERE_TIMELINE set it prints the moment of that frame as the game does ("first frame <ns>").
+#include <SDL.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+
+int main(int, char*[])
+{
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::cerr << "bare_window: " << SDL_GetError() << '\n';
+        return 1;
+    }
+    SDL_Window* window = SDL_CreateWindow("Vossmere", SDL_WINDOWPOS_UNDEFINED,
+                                          SDL_WINDOWPOS_UNDEFINED, 1024, 768, SDL_WINDOW_SHOWN);
+    SDL_Renderer* renderer =
+        window
+            ? SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC)
+            : nullptr;
+    if (renderer == nullptr) {
+        std::cerr << "bare_window: " << SDL_GetError() << '\n';
+        return 1;
+    }
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_RenderPresent(renderer);
+    if (std::getenv("VOSSMERE_TIMELINE") != nullptr)
+        std::cout << "first frame "
+                  << std::chrono::duration_cast<std::chrono::nanoseconds>(
+                         std::chrono::steady_clock::now().time_since_epoch())
+                         .count()
+                  << std::endl;
+    SDL_DestroyRenderer(renderer);
+    SDL_DestroyWindow(window);
+    SDL_Quit();
+    return 0;
+}
