@@ -60,19 +60,23 @@ void pass(const Vossmere::Start_phases& passed, const char* phase)
 
 } // namespace
 
-const std::array<std::pair<const char*, Vossmere::Reaction>, 11> Vossmere::reactions{{
-    {GE::screen_changed_event_name.c_str(), &Vossmere::show_current_screen},
-    {Events::apply_settings, &Vossmere::apply_settings},
-    {Events::exit_game, &Vossmere::exit_game},
-    {Events::hit_door, &Vossmere::open_door_dialog},
-    {Events::retry_hit_yes, &Vossmere::retry},
-    {Events::retry_hit_no, &Vossmere::give_up},
-    {Events::enter_hit_yes, &Vossmere::enter_chosen_door},
-    {Events::enter_hit_no, &Vossmere::close_door_dialog},
-    {Events::go_left, &Vossmere::close_door_dialog},
-    {Events::go_right, &Vossmere::close_door_dialog},
-    {Events::exit_to_main_menu, &Vossmere::exit_to_main_menu},
-}};
+const std::array<std::pair<std::string, Vossmere::Reaction>, 11>& Vossmere::reactions()
+{
+    static const std::array<std::pair<std::string, Reaction>, 11> table{{
+        {GE::screen_changed_event_name, &Vossmere::show_current_screen},
+        {Events::apply_settings, &Vossmere::apply_settings},
+        {Events::exit_game, &Vossmere::exit_game},
+        {Events::hit_door, &Vossmere::open_door_dialog},
+        {Events::retry_hit_yes, &Vossmere::retry},
+        {Events::retry_hit_no, &Vossmere::give_up},
+        {Events::enter_hit_yes, &Vossmere::enter_chosen_door},
+        {Events::enter_hit_no, &Vossmere::close_door_dialog},
+        {Events::go_left, &Vossmere::close_door_dialog},
+        {Events::go_right, &Vossmere::close_door_dialog},
+        {Events::exit_to_main_menu, &Vossmere::exit_to_main_menu},
+    }};
+    return table;
+}
 
 Vossmere::Vossmere(const std::string& title, std::uint32_t clear_colour,
                    GE::Window_settings& settings, GE::Game_model& model, Start start,
@@ -108,7 +112,7 @@ void Vossmere::complete_start(const Start_phases& passed)
 Vossmere::~Vossmere()
 {
     // The model outlives the application: leave it no listener that points here.
-    for (const auto& [name, reaction] : reactions)
+    for (const auto& [name, reaction] : reactions())
         model->remove_event_listener(name, listener_for(reaction));
     current_level.reset();
     settings_menu.reset();
@@ -136,7 +140,7 @@ GE::Event_listener Vossmere::listener_for(Reaction reaction)
 
 void Vossmere::listen_on_model()
 {
-    for (const auto& [name, reaction] : reactions)
+    for (const auto& [name, reaction] : reactions())
         model->add_event_listener(name, listener_for(reaction));
 }
 

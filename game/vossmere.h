@@ -85,7 +85,8 @@ public:
 private:
     using Reaction = void (Vossmere::*)();
     // The model's events and the reaction to each, in the order they are registered.
-    static const std::array<std::pair<const char*, Reaction>, 11> reactions;
+    // Made on first use, after every name it holds is.
+    static const std::array<std::pair<std::string, Reaction>, 11>& reactions();
 
     // One callable type for every reaction, so that the destructor can remove them by type.
     GE::Event_listener listener_for(Reaction reaction);

@@ -1,9 +1,9 @@
 #include "tools/fuzz/headless_session.h"
 
-#include "engine/core/window_settings.h"
 #include "engine/resources/resources.h"
-#include "game/letterbox.h"
+#include "tools/driver/game_driver.h"
 
+#include <SDL_mixer.h>
 #include <SDL_render.h>
 #include <SDL_video.h>
 #include <pugixml.hpp>
@@ -32,13 +32,6 @@ fs::path make_working_folder()
         fs::create_symlink(entry.path(), folder / entry.path().filename());
     fs::current_path(folder);
     return folder;
-}
-
-GE::Window_settings small_window()
-{
-    GE::Window_settings settings;
-    settings.resolution = std::make_unique<GE::Resolution>("320x240");
-    return settings;
 }
 
 // The libFuzzer flags that name a file, a folder or the start of a file's path.
@@ -83,10 +76,11 @@ void Headless_session::make_paths_absolute(int* argc, char*** argv)
 }
 
 Headless_session::Headless_session()
-    : folder(make_working_folder()),
-      application(std::make_shared<GE::App>("fuzz", 0xFF000000, small_window()))
+    : folder(make_working_folder()), application(Tools::open_game(model, "320x240"))
 {
     SDL_HideWindow(application->window.handle);
+    // The menu's music would be decoded all the while, on the fuzzer's time.
+    Mix_HaltMusic();
     load_shipped_resources();
 }
 
@@ -135,18 +129,7 @@ void Headless_session::write_file(const std::string& file, std::string_view byte
 
 void Headless_session::remove_file(const std::string& file) { fs::remove(folder / file); }
 
-void Headless_session::draw()
-{
-    GE::App& app = *application;
-    const auto canvas = Game::letterbox_of(static_cast<float>(app.window.width),
-                                           static_cast<float>(app.window.height));
-    app.set_width(canvas.canvas_width);
-    app.set_scale_x(canvas.scale);
-    app.set_scale_y(canvas.scale);
-    app.render_context.clear_frame();
-    app.draw(canvas.left, 0);
-    SDL_RenderPresent(app.render_context.renderer);
-}
+void Headless_session::draw() { application->render(); }
 
 void Headless_session::forget_input()
 {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "engine/core/app.h"
 #include "engine/core/sdl_lifetime.h"
+#include "game/vossmere.h"
+#include "game/vossmere_model.h"
 
 #include <filesystem>
 #include <memory>
@@ -13,7 +14,8 @@
 namespace Fuzz {
 
 // What the drawing fuzz targets need once per run: SDL up headless (dummy video and audio, the
-// software renderer), a small hidden application for its renderer, and a scratch working folder
+// software renderer), the game started as every tool starts it, in a small hidden window whose
+// renderer and letterbox the inputs are drawn with, and a scratch working folder
 // that links every file of the game's run folder, so that an input naming a shipped image, font
 // or scene finds it.
 class Headless_session {
@@ -32,7 +34,7 @@ public:
     void write_file(const std::string& file, std::string_view bytes);
     // Removes `file` from the working folder, if it is there.
     void remove_file(const std::string& file);
-    // Draws the application's tree as the game does: root scale, cleared frame, draw, present.
+    // Draws a frame of the application's tree, as the game does.
     void draw();
     // Drops the application's children and what an input added to the resource caches. The
     // shipped data's images and fonts stay, so that no input decodes them again.
@@ -48,10 +50,11 @@ private:
     static bool choose_headless_drivers();
     void load_shipped_resources();
 
-    // Declared in the order they come up: the folder, SDL, then the window.
+    // Declared in the order they come up: the folder, SDL, then the game.
     std::filesystem::path folder;
     GE::SDL_lifetime sdl;
-    std::shared_ptr<GE::App> application;
+    Game::Vossmere_model model;
+    std::shared_ptr<Game::Vossmere> application;
     std::set<std::pair<std::string, int>> shipped_fonts;
     std::set<std::string> shipped_textures;
 };
