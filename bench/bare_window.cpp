@@ -1,10 +1,10 @@
 // The floor of the game's start-up as a player sees it: a bare SDL program that opens a window
 // of the game's size with the game's renderer and presents one cleared frame, nothing else. With
 // VOSSMERE_TIMELINE set it prints the moment of that frame as the game does ("first frame <ns>").
+#include "bench/first_frame_report.h"
+
 #include <SDL.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <iostream>
 
 int main(int, char*[])
@@ -26,12 +26,7 @@ int main(int, char*[])
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);
     SDL_RenderPresent(renderer);
-    if (std::getenv("VOSSMERE_TIMELINE") != nullptr)
-        std::cout << "first frame "
-                  << std::chrono::duration_cast<std::chrono::nanoseconds>(
-                         std::chrono::steady_clock::now().time_since_epoch())
-                         .count()
-                  << std::endl;
+    report_first_frame();
     SDL_DestroyRenderer(renderer);
     SDL_DestroyWindow(window);
     SDL_Quit();

@@ -2,14 +2,14 @@
 // opened, and the same images decoded into textures as the game needs for its first frame (its
 // screens and the first level), then one frame presented. Run in the game's data folder; with
 // VOSSMERE_TIMELINE set it reports the moment of that frame as the game does.
+#include "bench/first_frame_report.h"
+
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
 #include <pugixml.hpp>
 
-#include <chrono>
-#include <cstdlib>
 #include <iostream>
 #include <set>
 #include <stdexcept>
@@ -75,12 +75,7 @@ int main()
         SDL_RenderClear(renderer);
         SDL_RenderCopy(renderer, textures.front(), nullptr, nullptr);
         SDL_RenderPresent(renderer);
-        if (std::getenv("VOSSMERE_TIMELINE") != nullptr)
-            std::cout << "first frame "
-                      << std::chrono::duration_cast<std::chrono::nanoseconds>(
-                             std::chrono::steady_clock::now().time_since_epoch())
-                             .count()
-                      << " images " << textures.size() << std::endl;
+        report_first_frame();
 
         for (SDL_Texture* texture : textures)
             SDL_DestroyTexture(texture);

@@ -9,13 +9,19 @@
 
 namespace Game {
 
+namespace {
+
+constexpr Required_object objects[]{{"exit_to_main_menu", Object_kind::button}};
+
+} // namespace
+
+const Screen_contract Complete_ui::contract{"complete_ui.xml", objects};
+
 Complete_ui::Complete_ui(GE::Render_context* renderer, GE::App_window* window,
                          GE::Game_model* model)
-    : GE::UI(renderer, window), model(model)
+    : Screen(renderer, window, model, contract),
+      exit_to_main_menu_button(&found.get<GE::Button>("exit_to_main_menu"))
 {
-    ui_loader.load(this, contract.file);
-    exit_to_main_menu_button =
-        &Required_objects(*this, contract).get<GE::Button>("exit_to_main_menu");
     on_click(
         *exit_to_main_menu_button, "click",
         [model] { model->dispatch_event(Events::exit_to_main_menu); }, true);

@@ -7,6 +7,15 @@
 
 namespace Game {
 
+namespace {
+
+constexpr Required_object objects[]{
+    {"yes", Object_kind::button},
+    {"no", Object_kind::button},
+};
+
+} // namespace
+
 Screen_contract Confirmation::contract(const std::string& name)
 {
     return {name + std::string(suffix), objects};
@@ -14,13 +23,9 @@ Screen_contract Confirmation::contract(const std::string& name)
 
 Confirmation::Confirmation(GE::Render_context* renderer, GE::App_window* window,
                            GE::Game_model* model, const std::string& name)
-    : GE::UI(renderer, window), confirmation_name(name), model(model)
+    : Screen(renderer, window, model, contract(name)), confirmation_name(name),
+      yes_button(&found.get<GE::Button>("yes")), no_button(&found.get<GE::Button>("no"))
 {
-    const Screen_contract wanted = contract(name);
-    ui_loader.load(this, wanted.file);
-    const Required_objects found(*this, wanted);
-    yes_button = &found.get<GE::Button>("yes");
-    no_button = &found.get<GE::Button>("no");
     // An answer changes the screens, so nothing else may react to its click.
     const auto answer = [model](const std::string& event) {
         return [model, event] { model->dispatch_event(event); };

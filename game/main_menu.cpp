@@ -7,14 +7,23 @@
 
 namespace Game {
 
+namespace {
+
+constexpr Required_object objects[]{
+    {"play", Object_kind::button},
+    {"settings", Object_kind::button},
+    {"exit", Object_kind::button},
+};
+
+} // namespace
+
+const Screen_contract Main_menu::contract{"main_menu.xml", objects};
+
 Main_menu::Main_menu(GE::Render_context* renderer, GE::App_window* window, GE::Game_model* model)
-    : GE::UI(renderer, window), model(model)
+    : Screen(renderer, window, model, contract), play_button(&found.get<GE::Button>("play")),
+      settings_button(&found.get<GE::Button>("settings")),
+      exit_button(&found.get<GE::Button>("exit"))
 {
-    ui_loader.load(this, file_name);
-    const Required_objects found(*this, contract);
-    play_button = &found.get<GE::Button>("play");
-    settings_button = &found.get<GE::Button>("settings");
-    exit_button = &found.get<GE::Button>("exit");
     on_click(
         *play_button, "click", [model] { model->set_screen(Screens::play); }, false);
     on_click(

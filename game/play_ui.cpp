@@ -7,14 +7,23 @@
 
 namespace Game {
 
+namespace {
+
+constexpr Required_object objects[]{
+    {"menu", Object_kind::button},
+    {"go_left", Object_kind::button},
+    {"go_right", Object_kind::button},
+};
+
+} // namespace
+
+const Screen_contract Play_ui::contract{"play_ui.xml", objects};
+
 Play_ui::Play_ui(GE::Render_context* renderer, GE::App_window* window, GE::Game_model* model)
-    : GE::UI(renderer, window), model(model)
+    : Screen(renderer, window, model, contract), menu_button(&found.get<GE::Button>("menu")),
+      go_left_button(&found.get<GE::Button>("go_left")),
+      go_right_button(&found.get<GE::Button>("go_right"))
 {
-    ui_loader.load(this, file_name);
-    const Required_objects found(*this, contract);
-    menu_button = &found.get<GE::Button>("menu");
-    go_left_button = &found.get<GE::Button>("go_left");
-    go_right_button = &found.get<GE::Button>("go_right");
     on_click(
         *menu_button, "click", [model] { model->set_screen(Screens::main_menu); }, true);
     on_click(

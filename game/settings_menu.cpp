@@ -35,16 +35,27 @@ std::string without_spaces(std::string text)
 
 void play_switch(GE::Event&) { GE::play_sound("switch"); }
 
+constexpr Required_object objects[]{
+    {"main_panel", Object_kind::container},
+    {"settings_panel", Object_kind::container, "main_panel"},
+    {"resolution_panel", Object_kind::container, "settings_panel"},
+    {"resolution_list", Object_kind::drop_down_list, "resolution_panel"},
+    {"fullscreen_panel", Object_kind::container, "settings_panel"},
+    {"fullscreen_checkbox", Object_kind::checkbox, "fullscreen_panel"},
+    {"back", Object_kind::button},
+    {"apply", Object_kind::button},
+};
+
 } // namespace
+
+const Screen_contract Settings_menu::contract{"settings_menu.xml", objects};
 
 Settings_menu::Settings_menu(GE::Render_context* renderer, GE::App_window* window,
                              GE::Window_settings* settings, GE::Game_model* model,
                              const GE::Display_source& displays)
-    : GE::UI(renderer, window), model(model), settings(settings), displays(&displays),
+    : Screen(renderer, window, model, contract), settings(settings), displays(&displays),
       font(GE::Resources::instance().get_font("OpenSans-SemiBold.ttf", 20))
 {
-    ui_loader.load(this, file_name);
-    const Required_objects found(*this, contract);
     resolution_list = &found.get<GE::Drop_down_list>("resolution_list");
     fill_resolution_list(displays);
     resolution_list->add_event_listener(GE::mouse_button_up_event, play_switch);

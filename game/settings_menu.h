@@ -1,8 +1,7 @@
 #pragma once
 
 #include "engine/core/display_modes.h"
-#include "engine/ui/ui.h"
-#include "game/screen_contract.h"
+#include "game/screen.h"
 
 #include <cstdint>
 #include <memory>
@@ -24,7 +23,7 @@ namespace Game {
 
 // The resolution and fullscreen choice. "apply" changes the window, saves the settings and
 // dispatches "apply_settings"; "back" returns to the main menu and forgets the choice.
-class Settings_menu : public GE::UI {
+class Settings_menu : public Screen {
 public:
     // Builds the screen from "settings_menu.xml" and fills the list with the displays' modes.
     // Throws GE_runtime_error naming the file and the id when an object of the screen is missing.
@@ -36,20 +35,8 @@ public:
     // there are fewer than two.
     std::int32_t current_resolution_index() const;
 
-    static constexpr Required_object objects[]{
-        {"main_panel", Object_kind::container},
-        {"settings_panel", Object_kind::container, "main_panel"},
-        {"resolution_panel", Object_kind::container, "settings_panel"},
-        {"resolution_list", Object_kind::drop_down_list, "resolution_panel"},
-        {"fullscreen_panel", Object_kind::container, "settings_panel"},
-        {"fullscreen_checkbox", Object_kind::checkbox, "fullscreen_panel"},
-        {"back", Object_kind::button},
-        {"apply", Object_kind::button},
-    };
-    static inline const Screen_contract contract{"settings_menu.xml", objects};
-
-    std::string file_name = contract.file;
-    GE::Game_model* model;         // not owned; outlives every screen
+    // "settings_menu.xml": the list and the checkbox, each in its panel, and two buttons.
+    static const Screen_contract contract;
     GE::Window_settings* settings; // not owned
     // What the displays offer and how the window's mode changes; not owned, outlives the screen.
     const GE::Display_source* displays;
