@@ -4,6 +4,9 @@
 #include "engine/persistence/game_folder.h"
 #include "engine/persistence/settings_file.h"
 #include "engine/resources/audio.h"
+#include "engine/resources/resources.h"
+#include "engine/ui/ui_loader.h"
+#include "game/main_menu.h"
 #include "game/vossmere.h"
 #include "game/vossmere_model.h"
 
@@ -32,6 +35,9 @@ std::shared_ptr<Vossmere> start_game(Vossmere_model& model, GE::Window_settings&
 {
     for (const auto& [name, file] : game_sounds)
         GE::register_sound(name, file);
+    // The menu's images are decoded while the window opens.
+    GE::Resources::instance().prefetch_images(
+        GE::UI_Loader::images_named_in(Main_menu::contract.file));
     // Shared before it draws: the screens find the application, their parent, through it.
     const auto app = std::make_shared<Vossmere>(title, opaque_white, settings, model,
                                                 Vossmere::Start::menu_first, passed);

@@ -1,8 +1,10 @@
 #include "engine/resources/resources.h"
 
 #include "engine/core/render_context.h"
+#include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/chunk.h"
 #include "engine/resources/font.h"
+#include "engine/resources/image_surface.h"
 #include "engine/resources/music.h"
 #include "engine/resources/texture.h"
 
@@ -49,8 +51,42 @@ std::shared_ptr<Music>& Resources::get_music(const std::string& file)
     return lookup_or_load(music, file, [&] { return std::make_shared<Music>(file); });
 }
 
+void Resources::prefetch_images(std::vector<std::string> files)
+{
+    decoding = std::async(std::launch::async, [files = std::move(files)] {
+        Surfaces decoded;
+        for (const auto& file : files) {
+            try {
+                decoded.emplace(file, std::make_unique<Image_surface>(file));
+            } catch (const SDL_runtime_error&) {
+                // Decoded again when drawn, which reports the error where it matters.
+            }
+        }
+        return decoded;
+    });
+}
+
+std::unique_ptr<Surface> Resources::take_prefetched(const std::string& file)
+{
+    if (decoding.valid())
+        prefetched.merge(decoding.get());
+    const auto found = prefetched.find(file);
+    if (found == prefetched.end())
+        return nullptr;
+    auto surface = std::move(found->second);
+    prefetched.erase(found);
+    return surface;
+}
+
 void Resources::clear_fonts() { fonts.clear(); }
-void Resources::clear_textures() { textures.clear(); }
+
+void Resources::clear_textures()
+{
+    textures.clear();
+    if (decoding.valid())
+        decoding.get();
+    prefetched.clear();
+}
 
 void Resources::clear_audio()
 {

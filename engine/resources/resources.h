@@ -1,15 +1,18 @@
 #pragma once
 
+#include <future>
 #include <map>
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace GE {
 
 class Chunk;
 class Font;
 class Music;
+class Surface;
 class Texture;
 struct Render_context;
 
@@ -30,7 +33,15 @@ public:
     std::shared_ptr<Chunk>& get_chunk(const std::string& file);
     std::shared_ptr<Music>& get_music(const std::string& file);
 
+    // Decodes the image `files` on a thread of their own, so that the first textures made of them
+    // find their pixels ready: the game's first screen is decoded while its window opens. A file
+    // that cannot be decoded there is left to the texture, which reports it.
+    void prefetch_images(std::vector<std::string> files);
+    // The pixels of `file` decoded ahead, waiting for them if need be; null when they were not.
+    std::unique_ptr<Surface> take_prefetched(const std::string& file);
+
     void clear_fonts();
+    // Also drops the images decoded ahead and not taken.
     void clear_textures();
     // Releases the sound chunks and music; called while SDL_mixer is still open.
     void clear_audio();
@@ -42,6 +53,10 @@ public:
 
 private:
     Resources() = default;
+
+    using Surfaces = std::map<std::string, std::unique_ptr<Surface>>;
+    std::future<Surfaces> decoding;
+    Surfaces prefetched;
 };
 
 } // namespace GE

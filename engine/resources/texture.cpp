@@ -3,6 +3,7 @@
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/image_surface.h"
 #include "engine/resources/regular_file.h"
+#include "engine/resources/resources.h"
 
 #include <SDL_render.h>
 #include <SDL_rwops.h>
@@ -46,7 +47,11 @@ Texture::Texture(SDL_Renderer* renderer, Pixels pixels)
 }
 
 Texture::Texture(SDL_Renderer* renderer, std::string file)
-    : renderer(renderer), pixels([file] { return std::make_unique<Image_surface>(file); })
+    : renderer(renderer), pixels([file]() -> std::unique_ptr<Surface> {
+          if (auto ready = Resources::instance().take_prefetched(file))
+              return ready;
+          return std::make_unique<Image_surface>(file);
+      })
 {
     require_regular_file(file);
     if (!read_png_size(file))

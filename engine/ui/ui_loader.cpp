@@ -327,6 +327,23 @@ UI_Loader::~UI_Loader() = default;
 
 std::span<const UI_element> UI_Loader::vocabulary() { return elements; }
 
+std::vector<std::string> UI_Loader::images_named_in(const std::string& file_name)
+{
+    std::vector<std::string> images;
+    pugi::xml_document file;
+    if (!is_regular_file(file_name) || !file.load_file(file_name.c_str()))
+        return images;
+    for (const pugi::xpath_node& found : file.select_nodes("//*")) {
+        const UI_element* element = element_named(found.node().name());
+        if (element == nullptr || element->definition)
+            continue;
+        for (const std::string_view attribute : element->file_attributes)
+            if (!attribute.empty() && found.node().attribute(attribute.data()))
+                images.emplace_back(found.node().attribute(attribute.data()).as_string());
+    }
+    return images;
+}
+
 void UI_Loader::load(Render_object_container* target, const std::string& file_name)
 {
     load_file(target, file_name, "Can not load a file with UI");

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The XML parser stays out of the headers of the screens that hold a loader.
 namespace pugi {
@@ -51,6 +52,9 @@ public:
     virtual void load(Render_object_container* target, const std::string& file_name);
     // Every element the loader knows: the objects it builds, then the definitions.
     static std::span<const UI_element> vocabulary();
+    // The images the objects of the UI file `file_name` name, without building anything; none
+    // when the file cannot be parsed.
+    static std::vector<std::string> images_named_in(const std::string& file_name);
     void load_children(Render_object_container* target, const pugi::xml_node& node);
 
     std::shared_ptr<Button> create_button(const pugi::xml_node& node, const SDL_FRect& rect);
