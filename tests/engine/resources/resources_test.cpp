@@ -1,6 +1,7 @@
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/audio.h"
 #include "engine/resources/resources.h"
+#include "engine/resources/surface.h"
 #include "engine/resources/texture.h"
 #include "engine/widgets/sprite.h"
 #include "tests/support/fixtures.h"
@@ -76,6 +77,18 @@ TEST_F(Resources_test, an_image_is_decoded_when_first_drawn_and_bad_pixels_fail_
     const auto broken = resources.get_texture(context(), "b.png");
     EXPECT_EQ(std::pair(broken->width, broken->height), std::pair(30, 20));
     EXPECT_THROW(broken->sdl_texture(), GE::SDL_runtime_error);
+
+    // Decoded ahead, an image is taken once, as it was then; what could not be decoded is not.
+    resources.clear_textures();
+    resources.prefetch_images({"a.png", "b.png", "missing.png"});
+    EXPECT_EQ(resources.take_prefetched("missing.png"), nullptr); // once the thread is done
+    Support::write_png("a.png", 30, 20, Support::green);
+    app->clear_children();
+    app->add_child(std::make_shared<GE::Sprite>(resources.get_texture(context(), "a.png"), "a"));
+    draw();
+    EXPECT_TRUE(region_is({29, 19, 1, 1}, Support::red));
+    EXPECT_EQ(resources.take_prefetched("a.png"), nullptr);
+    EXPECT_EQ(resources.take_prefetched("b.png"), nullptr);
 }
 
 TEST_F(Resources_test, music_starts_once_per_name_and_a_failed_track_keeps_the_old_one)
