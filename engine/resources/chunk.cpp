@@ -6,17 +6,7 @@
 
 namespace GE {
 
-namespace {
-
-Mix_Chunk* load_chunk(const std::string& file)
-{
-    require_regular_file(file);
-    return Mix_LoadWAV(file.c_str());
-}
-
-} // namespace
-
-Chunk::Chunk(const std::string& file) : chunk(load_chunk(file)) {}
+Chunk::Chunk(const std::string& file) : chunk(open_regular_file(file, Mix_LoadWAV)) {}
 
 void Chunk::Free::operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
 

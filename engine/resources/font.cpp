@@ -6,17 +6,10 @@
 
 namespace GE {
 
-namespace {
-
-TTF_Font* open_font(const std::string& file, int size)
+Font::Font(const std::string& file, int size)
+    : font(open_regular_file(file, [size](const char* name) { return TTF_OpenFont(name, size); }))
 {
-    require_regular_file(file);
-    return TTF_OpenFont(file.c_str(), size);
 }
-
-} // namespace
-
-Font::Font(const std::string& file, int size) : font(open_font(file, size)) {}
 
 void Font::Close::operator()(TTF_Font* font) const { TTF_CloseFont(font); }
 

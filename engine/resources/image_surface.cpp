@@ -6,16 +6,8 @@
 
 namespace GE {
 
-namespace {
-
-SDL_Surface* load_image(const std::string& file)
+Image_surface::Image_surface(const std::string& file) : Surface(open_regular_file(file, IMG_Load))
 {
-    require_regular_file(file);
-    return IMG_Load(file.c_str());
 }
-
-} // namespace
-
-Image_surface::Image_surface(const std::string& file) : Surface(load_image(file)) {}
 
 } // namespace GE

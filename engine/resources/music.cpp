@@ -6,17 +6,7 @@
 
 namespace GE {
 
-namespace {
-
-Mix_Music* load_music(const std::string& file)
-{
-    require_regular_file(file);
-    return Mix_LoadMUS(file.c_str());
-}
-
-} // namespace
-
-Music::Music(const std::string& file) : music(load_music(file)) {}
+Music::Music(const std::string& file) : music(open_regular_file(file, Mix_LoadMUS)) {}
 
 void Music::Free::operator()(Mix_Music* music) const { Mix_FreeMusic(music); }
 

@@ -12,4 +12,13 @@ bool is_regular_file(const std::string& file);
 // unless `file` is a regular file.
 void require_regular_file(const std::string& file);
 
+// What `open` (an SDL loader such as IMG_Load) makes of `file`, once it is known to be a regular
+// file.
+template <typename Open>
+auto open_regular_file(const std::string& file, Open open)
+{
+    require_regular_file(file);
+    return open(file.c_str());
+}
+
 } // namespace GE
