@@ -30,17 +30,34 @@ const std::array<std::pair<const char*, const char*>, 8> game_sounds{{
     {"completion_music", "Scary Horror Ambience #5.ogg"},
 }};
 
-std::shared_ptr<Vossmere> start_game(Vossmere_model& model, GE::Window_settings& settings,
-                                     const std::function<void(const char* phase)>& passed)
+namespace {
+
+// Registers the game's sounds and music and opens the application; one opened menu-first has the
+// menu's images decoded while its window opens.
+std::unique_ptr<Vossmere> open(Vossmere_model& model, GE::Window_settings& settings,
+                               Vossmere::Start start, const Vossmere::Start_phases& passed)
 {
     for (const auto& [name, file] : game_sounds)
         GE::register_sound(name, file);
-    // The menu's images are decoded while the window opens.
-    GE::Resources::instance().prefetch_images(
-        GE::UI_Loader::images_named_in(Main_menu::contract.file));
-    // Shared before it draws: the screens find the application, their parent, through it.
-    const auto app = std::make_shared<Vossmere>(title, opaque_white, settings, model,
-                                                Vossmere::Start::menu_first, passed);
+    if (start == Vossmere::Start::menu_first)
+        GE::Resources::instance().prefetch_images(
+            GE::UI_Loader::images_named_in(Main_menu::contract.file));
+    return std::make_unique<Vossmere>(title, opaque_white, settings, model, start, passed);
+}
+
+void read_settings(const Vossmere::Start_phases& passed)
+{
+    GE::set_game_folder(title);
+    GE::load_settings(GE::window_settings);
+    if (passed)
+        passed("settings");
+}
+
+// Draws the main menu of an application opened menu-first, then builds the rest. Shared before
+// it draws: the screens find the application, their parent, through it.
+std::shared_ptr<Vossmere> show_then_complete(std::shared_ptr<Vossmere> app,
+                                             const Vossmere::Start_phases& passed)
+{
     app->render();
     if (passed)
         passed("first frame");
@@ -48,14 +65,26 @@ std::shared_ptr<Vossmere> start_game(Vossmere_model& model, GE::Window_settings&
     return app;
 }
 
-std::shared_ptr<Vossmere> create_application(Vossmere_model& model,
-                                             const std::function<void(const char* phase)>& passed)
+} // namespace
+
+std::unique_ptr<Vossmere> create_application(Vossmere_model& model, Vossmere::Start start,
+                                             const Vossmere::Start_phases& passed)
 {
-    GE::set_game_folder(title);
-    GE::load_settings(GE::window_settings);
-    if (passed)
-        passed("settings");
-    return start_game(model, GE::window_settings, passed);
+    read_settings(passed);
+    return open(model, GE::window_settings, start, passed);
+}
+
+std::shared_ptr<Vossmere> start_application(Vossmere_model& model,
+                                            const Vossmere::Start_phases& passed)
+{
+    read_settings(passed);
+    return show_then_complete(open(model, GE::window_settings, Vossmere::Start::menu_first, passed),
+                              passed);
+}
+
+std::shared_ptr<Vossmere> start_game(Vossmere_model& model, GE::Window_settings& settings)
+{
+    return show_then_complete(open(model, settings, Vossmere::Start::menu_first, {}), {});
 }
 
 } // namespace Game

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/vossmere.h"
+
 #include <array>
 #include <functional>
 #include <memory>
@@ -11,23 +13,26 @@ struct Window_settings;
 
 namespace Game {
 
-class Vossmere;
 class Vossmere_model;
 
 // The game's sounds and music: the name each is played by and its file, in registration order.
 extern const std::array<std::pair<const char*, const char*>, 8> game_sounds;
 
-// Registers the game's sounds and music and opens the application on `model` with `settings`,
-// both of which must outlive it. The main menu is drawn (the phase "first frame") before the
-// rest of the game is built; the game is whole when this returns. Every program that plays the
-// game starts it so.
-std::shared_ptr<Vossmere> start_game(Vossmere_model& model, GE::Window_settings& settings,
-                                     const std::function<void(const char* phase)>& passed = {});
+// Names the game's folder, reads the window settings from the player's file (the phase
+// "settings"), registers the game's sounds and music and opens the application on `model`, which
+// must outlive it: the whole game, or with Start::menu_first the window and the main menu, for
+// the caller to show before it calls complete_start.
+std::unique_ptr<Vossmere> create_application(Vossmere_model& model,
+                                             Vossmere::Start start = Vossmere::Start::whole,
+                                             const Vossmere::Start_phases& passed = {});
 
-// Starts the game as its player does: names the game's folder, reads the window settings from
-// the player's file (the phase "settings"), then start_game with them.
-std::shared_ptr<Vossmere>
-create_application(Vossmere_model& model,
-                   const std::function<void(const char* phase)>& passed = {});
+// Starts the game as its player sees it: create_application menu-first, the main menu drawn (the
+// phase "first frame"), then the rest of the game built. `main` and the tests start it so.
+std::shared_ptr<Vossmere> start_application(Vossmere_model& model,
+                                            const Vossmere::Start_phases& passed = {});
+
+// The same start with the given window settings, the player's file neither read nor written by
+// the start itself: the tools' way to play the game.
+std::shared_ptr<Vossmere> start_game(Vossmere_model& model, GE::Window_settings& settings);
 
 } // namespace Game

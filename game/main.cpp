@@ -51,7 +51,7 @@ int play()
     // Shared: the application is the root container, which its children find through it. It
     // shows its first frame while it is being made.
     const std::shared_ptr<Game::Vossmere> app =
-        Game::create_application(model, [&timeline](const char* phase) { timeline.passed(phase); });
+        Game::start_application(model, [&timeline](const char* phase) { timeline.passed(phase); });
     if (!timeline.printing)
         app->run();
     return 0;

@@ -61,6 +61,9 @@ TEST_F(Vossmere, a_missing_screen_or_level_file_at_the_start_is_named_in_the_err
         EXPECT_EQ(Support::error_of([&] { start(); }), message);
         std::filesystem::rename("moved", file);
     }
+    // Opened in one call, without a frame between the menu and the rest, the game is whole too.
+    const auto whole = Game::create_application(model);
+    EXPECT_TRUE(whole->play_ui && whole->complete_ui && whole->current_level);
 }
 
 TEST_F(Vossmere, letterboxes_the_canvas_and_measures_the_pointer_from_its_left_edge)

@@ -109,7 +109,7 @@ protected:
         write_file(settings_file.string(), resolution + "\r\n0");
         GE::current_music.clear();
         GE::window_settings = GE::Window_settings{}; // as a new run starts
-        return Game::create_application(model);
+        return Game::start_application(model);
     }
 
     Game::Vossmere_model model;
