@@ -8,6 +8,8 @@
 #include "engine/resources/music.h"
 #include "engine/resources/texture.h"
 
+#include <SDL_thread.h>
+
 namespace GE {
 
 namespace {
@@ -62,6 +64,8 @@ void Resources::prefetch_images(std::vector<std::string> files)
                 // Decoded again when drawn, which reports the error where it matters.
             }
         }
+        // SDL keeps this thread's error text until it is told the thread is done.
+        SDL_TLSCleanup();
         return decoded;
     });
 }
