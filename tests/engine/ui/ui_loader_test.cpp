@@ -151,10 +151,6 @@ std::string nested_panels(int depth, bool described = false)
 }
 
 const std::pair<std::string, std::string> files[] = {
-    // Elements nest 64 deep at most: deeper would overflow the stack here and in every layout.
-    {nested_panels(64), nested_panels(64, true)},
-    {nested_panels(65), "nothing ! Elements nested more than 64 deep in screen.xml"},
-    {nested_panels(5000), "nothing ! Elements nested more than 64 deep in screen.xml"},
     // A flag is set only by the exact text "true"; an empty alignment is the default.
     {R"(<rect x="0.25" y="40" normalized_x="true" normalized_y="True" layer="3")"
      R"( horizontal_align="center" vertical_align="bottom"/><rect normalized_x="1")"
@@ -251,6 +247,17 @@ const std::pair<std::string, std::string> files[] = {
      "stack_panel 0,0 0x0 ! SDL error"},
 };
 INSTANTIATE_TEST_SUITE_P(Files, UI_loader, testing::ValuesIn(files));
+
+TEST_F(UI_loader, nests_elements_64_deep_at_most)
+{
+    // Deeper would overflow the stack, here and in every layout.
+    EXPECT_EQ(outcome(nested_panels(64)), nested_panels(64, true));
+    for (const int depth : {65, 5000}) {
+        app->clear_children();
+        EXPECT_EQ(outcome(nested_panels(depth)),
+                  "nothing ! Elements nested more than 64 deep in screen.xml");
+    }
+}
 
 TEST_F(UI_loader, builds_nothing_from_a_root_other_than_the_one_it_is_told_or_a_special_file)
 {
