@@ -55,6 +55,8 @@ std::shared_ptr<Music>& Resources::get_music(const std::string& file)
 
 void Resources::prefetch_images(std::vector<std::string> files)
 {
+    if (decoding.valid()) // what an earlier call decoded is kept
+        prefetched.merge(decoding.get());
     decoding = std::async(std::launch::async, [files = std::move(files)] {
         Surfaces decoded;
         for (const auto& file : files) {
