@@ -66,11 +66,8 @@ void Level_loader::load_scene(Level& level, const pugi::xml_node& node,
 
 void Level_loader::require(Scene& scene, std::span<const Required_object> objects) const
 {
-    for (const auto& [id, kind, inside] : objects) {
-        const auto found = scene.find_child(std::string(id));
-        if (!found || !is_of_kind(*found, kind))
-            fail("has no " + std::string(kind_name(kind)) + " with id \"" + std::string(id) + "\"");
-    }
+    [[maybe_unused]] const Required_objects found(
+        scene, {level_file + ": scene \"" + scene_file + "\"", objects});
 }
 
 std::string Level_loader::level_file_of(int number)

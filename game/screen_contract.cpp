@@ -9,8 +9,6 @@
 #include "engine/widgets/label.h"
 #include "game/for_each_button.h"
 
-#include <algorithm>
-
 namespace Game {
 
 namespace {
@@ -68,10 +66,8 @@ bool is_of_kind(const GE::Render_object& object, Object_kind kind)
 
 bool builds_kind(std::string_view element, Object_kind kind)
 {
-    const auto vocabulary = GE::UI_Loader::vocabulary();
-    const auto known = std::find_if(vocabulary.begin(), vocabulary.end(),
-                                    [element](const auto& entry) { return entry.name == element; });
-    if (known == vocabulary.end() || known->definition)
+    const GE::UI_element* known = GE::UI_Loader::element(element);
+    if (known == nullptr || known->definition)
         return false;
     switch (kind) {
     case Object_kind::container:

@@ -25,19 +25,17 @@ namespace {
 const std::string file_name = "settings.data";
 constexpr int largest_side = 16384;
 
-// One side of a resolution as the file writes it: decimal digits without sign or leading zero,
-// 1 to `largest_side`; 0 when the text is anything else.
-int side_of(std::string_view digits)
+// Whether the text is one side of a resolution as the file writes it: decimal digits without
+// sign or leading zero, 1 to `largest_side`.
+bool is_side(std::string_view digits)
 {
-    const bool well_formed =
-        !digits.empty() && digits.size() <= 5 && digits.front() != '0' &&
-        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (!well_formed)
-        return 0;
+    if (digits.empty() || digits.size() > 5 || digits.front() == '0' ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
     int side = 0;
     for (const char digit : digits)
         side = side * 10 + (digit - '0');
-    return side <= largest_side ? side : 0;
+    return side <= largest_side;
 }
 
 // The resolution a word of the file names, exactly "<width>x<height>", if it names a sensible
@@ -49,7 +47,7 @@ std::unique_ptr<Resolution> resolution_of(const std::string& word)
     if (separator == std::string::npos)
         return nullptr;
     const std::string_view text = word;
-    if (side_of(text.substr(0, separator)) == 0 || side_of(text.substr(separator + 1)) == 0)
+    if (!is_side(text.substr(0, separator)) || !is_side(text.substr(separator + 1)))
         return nullptr;
     return std::make_unique<Resolution>(word);
 }

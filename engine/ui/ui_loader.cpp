@@ -280,24 +280,16 @@ static_assert(std::count_if(elements.begin(), elements.end(), [](const UI_elemen
                   return !element.definition;
               }) == std::ssize(builders));
 
-const UI_element* element_named(std::string_view name)
-{
-    const auto found =
-        std::find_if(elements.begin(), elements.end(),
-                     [name](const UI_element& element) { return element.name == name; });
-    return found == elements.end() ? nullptr : &*found;
-}
-
 bool is_definition(std::string_view name)
 {
-    const UI_element* element = element_named(name);
+    const UI_element* element = UI_Loader::element(name);
     return element != nullptr && element->definition;
 }
 
 // Text between elements has no name, so it fails here like an unknown element.
 Builder builder_for(std::string_view name)
 {
-    const UI_element* element = element_named(name);
+    const UI_element* element = UI_Loader::element(name);
     if (element == nullptr || element->definition)
         throw GE_runtime_error("Invalid node");
     return builders[static_cast<std::size_t>(element - elements.data())];
@@ -327,6 +319,14 @@ UI_Loader::~UI_Loader() = default;
 
 std::span<const UI_element> UI_Loader::vocabulary() { return elements; }
 
+const UI_element* UI_Loader::element(std::string_view name)
+{
+    const auto found =
+        std::find_if(elements.begin(), elements.end(),
+                     [name](const UI_element& element) { return element.name == name; });
+    return found == elements.end() ? nullptr : &*found;
+}
+
 std::vector<std::string> UI_Loader::images_named_in(const std::string& file_name)
 {
     std::vector<std::string> images;
@@ -334,7 +334,7 @@ std::vector<std::string> UI_Loader::images_named_in(const std::string& file_name
     if (!is_regular_file(file_name) || !file.load_file(file_name.c_str()))
         return images;
     for (const pugi::xpath_node& found : file.select_nodes("//*")) {
-        const UI_element* element = element_named(found.node().name());
+        const UI_element* element = UI_Loader::element(found.node().name());
         if (element == nullptr || element->definition)
             continue;
         for (const std::string_view attribute : element->file_attributes)

@@ -52,6 +52,8 @@ public:
     virtual void load(Render_object_container* target, const std::string& file_name);
     // Every element the loader knows: the objects it builds, then the definitions.
     static std::span<const UI_element> vocabulary();
+    // The element of the vocabulary called `name`; null for one the loader does not know.
+    static const UI_element* element(std::string_view name);
     // The images the objects of the UI file `file_name` name, without building anything; none
     // when the file cannot be parsed.
     static std::vector<std::string> images_named_in(const std::string& file_name);

@@ -26,18 +26,9 @@ namespace Tools {
 
 namespace {
 
-// The element `name` of the loader's vocabulary; null for an element it does not know.
-const GE::UI_element* element_named(std::string_view name)
-{
-    for (const GE::UI_element& element : GE::UI_Loader::vocabulary())
-        if (element.name == name)
-            return &element;
-    return nullptr;
-}
-
 bool holds_elements(std::string_view name)
 {
-    const GE::UI_element* element = element_named(name);
+    const GE::UI_element* element = GE::UI_Loader::element(name);
     return element != nullptr && element->holds_elements;
 }
 
@@ -141,7 +132,7 @@ void Data_checker::check_elements(const Xml_file& file, const pugi::xml_node& pa
             continue;
         const std::string_view name = node.name();
         check_file_attributes(file, node);
-        const GE::UI_element* element = element_named(name);
+        const GE::UI_element* element = GE::UI_Loader::element(name);
         if (element != nullptr && element->definition) {
             if (parent != root)
                 report(file, node,
@@ -166,7 +157,7 @@ void Data_checker::check_elements(const Xml_file& file, const pugi::xml_node& pa
 
 void Data_checker::check_file_attributes(const Xml_file& file, const pugi::xml_node& element)
 {
-    const GE::UI_element* known = element_named(element.name());
+    const GE::UI_element* known = GE::UI_Loader::element(element.name());
     if (known == nullptr)
         return;
     for (const std::string_view attribute : known->file_attributes) {
