@@ -1,12 +1,15 @@
 #include "engine/core/sdl_lifetime.h"
 
 #include "engine/core/sdl_runtime_error.h"
+#include "engine/resources/audio.h"
 #include "engine/resources/resources.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
+
+#include <iostream>
 
 namespace GE {
 
@@ -36,15 +39,18 @@ void init_sdl()
     require(TTF_Init() == 0);
 }
 
-void open_audio()
+bool open_audio()
 {
     if (Mix_QuerySpec(nullptr, nullptr, nullptr) != 0)
-        return;
-    require(SDL_InitSubSystem(SDL_INIT_AUDIO) == 0);
+        return true;
     require(Mix_Init(MIX_INIT_OGG) != 0);
     // 512 sample frames (23 ms) per mixing pass: effects start promptly after a click, and
     // closing the device, which waits out the passes in flight, takes tens of milliseconds.
-    require(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 512) == 0);
+    audio_silent =
+        SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 512) != 0;
+    if (audio_silent)
+        std::cerr << "Playing without sound: " << SDL_GetError() << '\n';
+    return !audio_silent;
 }
 
 void quit_sdl() noexcept

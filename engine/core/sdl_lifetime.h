@@ -11,8 +11,10 @@ void use_headless_drivers();
 void init_sdl();
 
 // Brings up SDL's audio and SDL_mixer (OGG) and opens the audio device, unless that was done
-// already. Throws SDL_runtime_error.
-void open_audio();
+// already. A machine without a usable audio device (a remote desktop, a server) still plays: the
+// game goes silent (GE::audio_silent) after a one-line notice on stderr, and false is returned.
+// Throws SDL_runtime_error when SDL_mixer cannot decode OGG.
+bool open_audio();
 
 // Releases cached fonts and textures, closes audio and shuts the libraries down. The last engine
 // call of the program, made after the application is gone.

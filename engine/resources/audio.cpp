@@ -11,6 +11,7 @@ namespace GE {
 
 std::map<std::string, std::string> audio_files;
 std::string current_music;
+bool audio_silent = false;
 
 namespace {
 
@@ -24,6 +25,8 @@ void register_sound(const std::string& name, const std::string& file) { audio_fi
 
 void play_sound(const std::string& name)
 {
+    if (audio_silent)
+        return;
     const auto& chunk = Resources::instance().get_chunk(audio_files[name]);
     // -1 means no channel was free: fast clicking must not end the game, so the effect is dropped.
     Mix_PlayChannel(any_free_channel, chunk->chunk, play_once);
@@ -33,6 +36,10 @@ void play_music(const std::string& name)
 {
     if (name == current_music)
         return;
+    if (audio_silent) {
+        current_music = name;
+        return;
+    }
     const auto& music = Resources::instance().get_music(audio_files[name]);
     if (Mix_PlayMusic(music->music, loop_forever) == -1)
         throw SDL_runtime_error::from_sdl();

@@ -10,16 +10,20 @@ namespace GE {
 extern std::map<std::string, std::string> audio_files;
 // The name of the track last started by play_music; empty until then.
 extern std::string current_music;
+// True while there is no audio device (open_audio could not open one): every effect and track is
+// then skipped, and the game goes on silently.
+extern bool audio_silent;
 
 // Registers (or re-registers) the file played under `name`.
 void register_sound(const std::string& name, const std::string& file);
 
-// Plays the effect once on a free mixer channel; when every channel is busy the effect is
-// skipped. Throws SDL_runtime_error when the file cannot be loaded.
+// Plays the effect once on a free mixer channel; when every channel is busy, or the game is
+// silent, the effect is skipped. Throws SDL_runtime_error when the file cannot be loaded.
 void play_sound(const std::string& name);
 
-// Loops the track unless it is the current music already. Throws SDL_runtime_error when the file
-// cannot be loaded or played; current_music then keeps its old name.
+// Loops the track unless it is the current music already; a silent game only notes the name.
+// Throws SDL_runtime_error when the file cannot be loaded or played; current_music then keeps its
+// old name.
 void play_music(const std::string& name);
 
 } // namespace GE

@@ -30,7 +30,7 @@ protected:
 
     Menus_test()
     {
-        Support::write_sound("click.ogg", 0.5);
+        Support::write_sound("click.ogg");
         Support::write_png("button.png", 20, 5, {90, 90, 90, 255});
         GE::register_sound("click", "click.ogg");
     }
@@ -90,7 +90,7 @@ TEST_F(Menus_test, dialogs_answer_by_their_name_and_stop_the_click)
 
 TEST_F(Menus_test, the_overlay_turns_with_switch_and_leaves_for_the_menu_with_click)
 {
-    Support::write_sound("switch.ogg", 0.5, 880);
+    Support::write_sound("switch.ogg");
     GE::register_sound("switch", "switch.ogg");
     ASSERT_EQ(show<Game::Play_ui>("play_ui.xml", {"menu", "go_left", "go_right"}), "shown");
     const auto sound = [] { // the file playing on the first channel

@@ -9,6 +9,7 @@
 #include "engine/core/resolution.h"
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/core/window_settings.h"
+#include "tests/support/system.h"
 
 #include <SDL_events.h>
 #include <SDL_image.h>
@@ -84,14 +85,11 @@ inline void write_png(const std::string& file, int width, int height, SDL_Color 
         throw GE::SDL_runtime_error::from_sdl();
 }
 
-// Writes an Ogg Vorbis file of a sine tone, made by sox.
-inline void write_sound(const std::string& file, double seconds, double frequency = 440.0)
+// Writes an Ogg Vorbis file: one second of a sine tone, which the build made with sox.
+inline void write_sound(const std::string& file)
 {
-    const std::string command = "sox -q -n -r 22050 -c 2 '" + file + "' synth " +
-                                std::to_string(seconds) + " sine " + std::to_string(frequency) +
-                                " vol 0.3";
-    if (std::system(command.c_str()) != 0)
-        throw std::runtime_error("sox could not write " + file);
+    std::filesystem::copy_file(VOSSMERE_TEST_TONE, file,
+                               std::filesystem::copy_options::overwrite_existing);
 }
 
 // The text of the error that `work` throws, with those nested in it; empty when it throws none.
@@ -122,15 +120,7 @@ inline GE::Display_source displays_of(const std::vector<std::vector<SDL_DisplayM
 
 // A fresh temporary folder that is the working directory while the object lives.
 struct Scratch_dir {
-    Scratch_dir()
-    {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "vossmere-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot make a scratch folder");
-        path = pattern;
-        std::filesystem::current_path(path);
-    }
+    Scratch_dir() { std::filesystem::current_path(path); }
     ~Scratch_dir()
     {
         std::error_code ignored;
@@ -140,7 +130,7 @@ struct Scratch_dir {
     Scratch_dir(const Scratch_dir&) = delete;
 
     const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::path path;
+    const std::filesystem::path path = make_temporary_folder("vossmere-test-");
 };
 
 // The pixels of `area` of the renderer's current target, row by row.
@@ -231,12 +221,12 @@ inline GE::Event_listener record(GE::Event_target& target, const std::string& na
 // A scratch folder that is also the user's folder, where the game keeps its settings file.
 class Home_test : public testing::Test {
 protected:
-    Home_test() { setenv("USERPROFILE", scratch.path.c_str(), 1); }
+    Home_test() { set_environment("USERPROFILE", scratch.path.string().c_str()); }
     ~Home_test() override
     {
         // Back to the run's own scratch user folder, which the test main set.
-        setenv("USERPROFILE", run_home.c_str(), 1);
-        setenv("HOME", run_home.c_str(), 1);
+        set_environment("USERPROFILE", run_home.c_str());
+        set_environment("HOME", run_home.c_str());
     }
 
     // What the settings file holds, or "nothing" when there is none.

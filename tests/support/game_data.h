@@ -87,7 +87,7 @@ inline void write_game_data(bool sounds = true)
     write_level("level_3.xml", {"1", "2", "view", "3", "4", "clocks"});
     if (sounds)
         for (const auto& [name, file] : Game::game_sounds)
-            write_sound(file, 0.5);
+            write_sound(file);
 }
 
 // The user's folder, which holds the data above or, when `data` names one, the shipped data's

@@ -1,22 +1,19 @@
 #include "engine/core/sdl_lifetime.h"
+#include "tests/support/system.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 int main(int argc, char** argv)
 {
     GE::use_headless_drivers();
     // No test, not even a failing one, may touch the player's own settings: for the whole run
     // the user's folder is a scratch folder.
-    std::string home = (std::filesystem::temp_directory_path() / "vossmere-home-XXXXXX").string();
-    if (mkdtemp(home.data()) == nullptr)
-        return 1;
-    setenv("HOME", home.c_str(), 1);
-    setenv("USERPROFILE", home.c_str(), 1);
+    const auto home = Support::make_temporary_folder("vossmere-home-");
+    Support::set_environment("HOME", home.string().c_str());
+    Support::set_environment("USERPROFILE", home.string().c_str());
     testing::InitGoogleTest(&argc, argv);
     int result = 0;
     {

@@ -2,7 +2,11 @@
 #include "engine/persistence/settings_file.h"
 #include "tests/support/fixtures.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <dlfcn.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -13,6 +17,7 @@ std::vector<std::pair<std::string, std::string>> synced;
 
 } // namespace
 
+#ifndef _WIN32
 // Every fsync of the program comes here first, then goes on to the C library's.
 extern "C" int fsync(int fd)
 {
@@ -22,6 +27,7 @@ extern "C" int fsync(int fd)
     static const auto next = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
     return next(fd);
 }
+#endif
 
 namespace {
 
@@ -72,8 +78,10 @@ TEST_F(Settings_file, saving_makes_the_games_folder_and_never_leaves_half_a_file
     fs::create_directories(scratch.path / "Documents" / "My Games");
     synced.clear();
     EXPECT_EQ(save("800x600"), "800x600\r\n0");
+#ifndef _WIN32
     // The whole new file was on the disk before it took the old one's name.
     EXPECT_EQ(synced, (decltype(synced){{"settings.data.new", "800x600\r\n0"}}));
+#endif
     EXPECT_EQ(save("1920x1080", true), "1920x1080\r\n1");
     EXPECT_EQ(fs::directory_iterator(folder)->path(), settings_file); // nothing else left behind
     fs::create_directories(folder / "settings.data.new" / "in the way");
@@ -85,21 +93,37 @@ TEST_F(Settings_file, saving_makes_the_games_folder_and_never_leaves_half_a_file
     EXPECT_FALSE(fs::exists(folder / "settings.data.new")); // the unrenamed file is removed
 
     // An empty USERPROFILE counts as unset: the file goes under HOME, wherever the game runs.
-    setenv("USERPROFILE", "", 1);
-    setenv("HOME", (scratch.path / "home").c_str(), 1);
+    Support::set_environment("USERPROFILE", "");
+    Support::set_environment("HOME", (scratch.path / "home").string().c_str());
     EXPECT_EQ(save("800x600"), "Can not make a directory"); // HOME itself is never made
     fs::create_directory(scratch.path / "home");
     save("800x600");
     EXPECT_EQ(Support::read_file(scratch.path / "home" / "Documents" / "My Games" / "Vossmere" /
                                  "settings.data"),
               "800x600\r\n0");
-    setenv("HOME", scratch.path.c_str(), 1);
+    Support::set_environment("HOME", scratch.path.string().c_str());
     fs::remove_all(scratch.path / "Documents");
     Support::write_file((scratch.path / "Documents").string(), "a file, not a folder");
     EXPECT_EQ(save("800x600"), "Can not make a directory");
-    unsetenv("USERPROFILE");
-    unsetenv("HOME");
+    Support::set_environment("USERPROFILE", nullptr);
+    Support::set_environment("HOME", nullptr);
     EXPECT_NE(save("800x600").find("neither USERPROFILE nor HOME"), std::string::npos);
 }
+
+#ifdef _WIN32
+TEST_F(Settings_file, lives_under_a_profile_folder_named_outside_the_ansi_code_page)
+{
+    const fs::path profile = scratch.path / L"\u0104\u0119 \u03a9\u03bc \u7528\u6237";
+    fs::create_directory(profile);
+    SetEnvironmentVariableW(L"USERPROFILE", profile.c_str());
+    save("1280x720", true);
+    const fs::path file = profile / "Documents" / "My Games" / "Vossmere" / "settings.data";
+    EXPECT_EQ(Support::read_file(file), "1280x720\r\n1");
+    auto settings = Support::settings_of("640x480");
+    GE::load_settings(settings);
+    EXPECT_EQ(std::pair(settings.resolution->text, settings.fullscreen),
+              std::pair(std::string("1280x720"), true));
+}
+#endif
 
 } // namespace

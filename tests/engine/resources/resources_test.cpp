@@ -1,3 +1,4 @@
+#include "engine/core/sdl_lifetime.h"
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/audio.h"
 #include "engine/resources/resources.h"
@@ -9,7 +10,6 @@
 #include <SDL_mixer.h>
 
 #include <functional>
-#include <sys/stat.h>
 
 namespace {
 
@@ -31,9 +31,9 @@ protected:
 TEST_F(Resources_test, a_missing_or_special_file_throws_sdls_text_and_leaves_no_entry)
 {
     // A folder, a FIFO or a device would misread or block: each is as good as missing.
-    std::filesystem::create_directory("folder");
-    ASSERT_EQ(mkfifo("fifo", 0600), 0);
-    for (const std::string file : {"missing", "folder", "fifo", "/dev/zero"})
+    auto files = Support::make_special_files();
+    files.push_back("missing");
+    for (const auto& file : files)
         for (const std::function<void()>& load : std::initializer_list<std::function<void()>>{
                  [&] { resources.get_texture(context(), file); },
                  [&] { resources.get_font(file, 20); }, [&] { resources.get_chunk(file); },
@@ -93,7 +93,7 @@ TEST_F(Resources_test, an_image_is_decoded_when_first_drawn_and_bad_pixels_fail_
 
 TEST_F(Resources_test, music_starts_once_per_name_and_a_failed_track_keeps_the_old_one)
 {
-    Support::write_sound("menu.ogg", 1.0);
+    Support::write_sound("menu.ogg");
     GE::register_sound("menu_music", "menu.ogg");
     GE::register_sound("game_music", "game.ogg");
     GE::play_music("menu_music");
@@ -105,7 +105,7 @@ TEST_F(Resources_test, music_starts_once_per_name_and_a_failed_track_keeps_the_o
     EXPECT_EQ(Mix_PlayingMusic(), 0);
     EXPECT_THROW(GE::play_music("game_music"), GE::SDL_runtime_error);
     EXPECT_EQ(GE::current_music, "menu_music");
-    Support::write_sound("game.ogg", 1.0);
+    Support::write_sound("game.ogg");
     GE::play_music("game_music"); // tried again in full
     EXPECT_EQ(std::pair(GE::current_music, Mix_PlayingMusic()),
               std::pair(std::string("game_music"), 1));
@@ -114,12 +114,38 @@ TEST_F(Resources_test, music_starts_once_per_name_and_a_failed_track_keeps_the_o
 TEST_F(Resources_test, an_effect_plays_on_a_free_channel_or_not_at_all)
 {
     EXPECT_THROW(GE::play_sound("click"), GE::SDL_runtime_error);
-    Support::write_sound("click.ogg", 1.0);
+    Support::write_sound("click.ogg");
     GE::register_sound("click", "click.ogg");
     const int channels = Mix_AllocateChannels(-1);
     for (int i = 0; i <= channels; ++i) // the last one finds every channel busy and is skipped
         EXPECT_NO_THROW(GE::play_sound("click"));
     EXPECT_EQ(Mix_Playing(-1), channels);
+}
+
+TEST_F(Resources_test, without_an_audio_device_the_game_goes_on_silently_until_one_opens)
+{
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    SDL_setenv("SDL_AUDIODRIVER", "no_such_driver", 1);
+    testing::internal::CaptureStderr();
+    const bool opened = GE::open_audio();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Playing without sound: Audio target 'no_such_driver' not available\n");
+    EXPECT_TRUE(!opened && GE::audio_silent);
+    // Not even a missing file is looked at: nothing is loaded or played.
+    GE::register_sound("menu_music", "menu.ogg");
+    EXPECT_NO_THROW(GE::play_sound("click"));
+    EXPECT_NO_THROW(GE::play_music("menu_music"));
+    EXPECT_EQ(GE::current_music, "menu_music");
+    EXPECT_TRUE(resources.chunks.empty() && resources.music.empty());
+
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+    EXPECT_TRUE(GE::open_audio());
+    EXPECT_FALSE(GE::audio_silent);
+    Support::write_sound("click.ogg");
+    GE::register_sound("click", "click.ogg");
+    GE::play_sound("click");
+    EXPECT_EQ(Mix_Playing(-1), 1);
 }
 
 } // namespace

@@ -11,7 +11,6 @@
 #include "tests/support/fixtures.h"
 
 #include <sstream>
-#include <sys/stat.h>
 
 namespace {
 
@@ -264,9 +263,9 @@ TEST_F(UI_loader, builds_nothing_from_a_root_other_than_the_one_it_is_told_or_a_
     loader.root_element = "screen";
     EXPECT_EQ(outcome("<rect/>"), "nothing");
     // A folder or a FIFO would misread or block: the same failure as a missing file.
-    std::filesystem::create_directory("folder");
-    ASSERT_EQ(mkfifo("fifo", 0600), 0);
-    for (const char* file : {"missing.xml", "folder", "fifo", "/dev/zero"})
+    auto files = Support::make_special_files();
+    files.push_back("missing.xml");
+    for (const auto& file : files)
         EXPECT_EQ(Support::error_of([&] { loader.load(app.get(), file); }),
                   "Can not load a file with UI")
             << file;

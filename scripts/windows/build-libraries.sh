@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# Builds the libraries of the Windows game (SDL2, FreeType, SDL2_image, SDL2_ttf, SDL2_mixer,
+# pugixml) from Debian's own source packages with the MinGW-w64 cross compiler, static, into a
+# cache folder outside the source tree. A build is kept per set of source versions (and per
+# version of this script), so a second run only checks the versions and prints the prefix.
+#
+# Usage: build-libraries.sh          prints the prefix holding lib/, include/ and the CMake files
+# The cache is $VOSSMERE_CACHE, else $XDG_CACHE_HOME/vossmere, else ~/.cache/vossmere.
+set -euo pipefail
+
+source_packages=(libsdl2 libsdl2-image libsdl2-ttf libsdl2-mixer freetype pugixml)
+here=$(cd "$(dirname "$0")" && pwd)
+toolchain=$here/../../cmake/mingw-w64-x86_64.cmake
+cache=${VOSSMERE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vossmere}/windows
+mkdir -p "$cache"
+
+log() { echo "build-libraries: $*" >&2; }
+
+# Fetches the source packages with a private apt configuration: the system's own archive, as
+# deb-src, with lists of its own, so the machine's apt setup is left as it is.
+fetch_sources() {
+  local apt=$cache/apt
+  mkdir -p "$apt/sources.d" "$apt/lists/partial" "$cache/downloads"
+  local system_sources
+  for system_sources in /etc/apt/sources.list.d/*.sources; do
+    # deb822 files: every stanza of type deb becomes deb-src too.
+    grep -q '^Types:.*deb' "$system_sources" || continue
+    grep -qi 'debian' "$system_sources" || continue
+    sed -E 's/^Types:.*/Types: deb-src/' "$system_sources" >"$apt/sources.d/$(basename "$system_sources")"
+  done
+  if [ -f /etc/apt/sources.list ]; then
+    sed -nE 's/^deb (.*)/deb-src \1/p' /etc/apt/sources.list >"$apt/sources.d/system.list"
+  fi
+  local options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt/sources.d"
+                 -o "Dir::State::Lists=$apt/lists" -o APT::Sandbox::User=root)
+  apt-get "${options[@]}" update -qq >&2
+  (cd "$cache/downloads" && apt-get "${options[@]}" source --download-only -qq \
+    "${source_packages[@]}" >&2)
+}
+
+# The .orig tarball of a source package's newest downloaded version.
+orig_tarball() {
+  local package=$1
+  ls "$cache/downloads/${package}_"*.orig.tar.* | grep -v -- '-ft2' | sort -V | tail -n 1
+}
+
+# A key naming the versions of the sources and this script: a new one means a new build.
+build_key() {
+  local package
+  {
+    for package in "${source_packages[@]}"; do basename "$(orig_tarball "$package")"; done
+    cat "$0" "$toolchain"
+  } | sha256sum | cut -c1-16
+}
+
+# Unpacks a tarball into the work folder and prints the source folder it made.
+unpack() {
+  local tarball=$1 work=$2
+  local top
+  top=$(tar tf "$tarball" | head -n 1 | cut -d/ -f1)
+  rm -rf "${work:?}/$top"
+  tar xf "$tarball" -C "$work"
+  echo "$work/$top"
+}
+
+cmake_build() {
+  local source=$1 prefix=$2
+  shift 2
+  local build=$source/build-windows
+  cmake -S "$source" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DVOSSMERE_WINDOWS_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
+    -DBUILD_SHARED_LIBS=OFF "$@" >"$build.log" 2>&1 ||
+    { tail -n 30 "$build.log" >&2; return 1; }
+  cmake --build "$build" -j "$(nproc)" >>"$build.log" 2>&1 &&
+    cmake --install "$build" >>"$build.log" 2>&1 ||
+    { tail -n 30 "$build.log" >&2; return 1; }
+}
+
+build_all() {
+  local prefix=$1 work=$2
+  local source
+  log "SDL2"
+  source=$(unpack "$(orig_tarball libsdl2)" "$work")
+  cmake_build "$source" "$prefix" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF
+
+  log "FreeType"
+  source=$(unpack "$(orig_tarball freetype)" "$work")
+  cmake_build "$source" "$prefix" -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON \
+    -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
+
+  log "SDL2_image (stb)"
+  source=$(unpack "$(orig_tarball libsdl2-image)" "$work")
+  # The installed config asks for libjpeg and libpng even when the built-in stb decoders stand in
+  # for them.
+  sed -i -E 's/^if\(SDL2IMAGE_(JPG|PNG) AND NOT SDL2IMAGE_VENDORED/& AND NOT SDL2IMAGE_BACKEND_STB/' \
+    "$source/SDL2_imageConfig.cmake.in"
+  cmake_build "$source" "$prefix" -DSDL2IMAGE_BACKEND_STB=ON -DSDL2IMAGE_BACKEND_WIC=OFF \
+    -DSDL2IMAGE_VENDORED=OFF -DSDL2IMAGE_SAMPLES=OFF -DSDL2IMAGE_TESTS=OFF \
+    -DSDL2IMAGE_DEPS_SHARED=OFF -DSDL2IMAGE_AVIF=OFF -DSDL2IMAGE_JXL=OFF -DSDL2IMAGE_TIF=OFF \
+    -DSDL2IMAGE_WEBP=OFF
+
+  log "SDL2_ttf"
+  source=$(unpack "$(orig_tarball libsdl2-ttf)" "$work")
+  cmake_build "$source" "$prefix" -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF \
+    -DSDL2TTF_SAMPLES=OFF
+
+  log "SDL2_mixer (stb_vorbis)"
+  source=$(unpack "$(orig_tarball libsdl2-mixer)" "$work")
+  cmake_build "$source" "$prefix" -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_SAMPLES=OFF \
+    -DSDL2MIXER_VORBIS=STB -DSDL2MIXER_DEPS_SHARED=OFF -DSDL2MIXER_CMD=OFF \
+    -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF -DSDL2MIXER_MP3=OFF -DSDL2MIXER_MIDI=OFF \
+    -DSDL2MIXER_OPUS=OFF
+
+  log "pugixml"
+  source=$(unpack "$(orig_tarball pugixml)" "$work")
+  cmake_build "$source" "$prefix" -DPUGIXML_BUILD_TESTS=OFF
+}
+
+fetch_sources
+key=$(build_key)
+prefix=$cache/libraries-$key
+if [ ! -f "$prefix/.complete" ]; then
+  log "building the Windows libraries into $prefix (a few minutes, once)"
+  work=$cache/work
+  rm -rf "$prefix" "$work"
+  mkdir -p "$prefix" "$work"
+  build_all "$prefix" "$work"
+  rm -rf "$work"
+  touch "$prefix/.complete"
+  # Older builds are of other versions: they are not used again.
+  find "$cache" -maxdepth 1 -name 'libraries-*' ! -path "$prefix" -exec rm -rf {} +
+fi
+echo "$prefix"

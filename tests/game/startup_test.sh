@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Starts the game twice, headless:
+# - in its data folder with an audio driver that does not exist: it plays silently, says so in
+#   one line on stderr, and gets through its whole start;
+# - in an empty folder: it reports the missing screen on stderr and exits with 1 instead of
+#   crashing.
+# Usage: startup_test.sh DATA_DIR [EMULATOR...] GAME
+data=$1
+shift
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "$*" >&2; exit 1; }
+
+# Runs the game in the folder given first; stdout and stderr land in the scratch folder.
+run() {
+  local folder=$1
+  shift
+  (cd "$folder" && env -u DISPLAY -u WAYLAND_DISPLAY -u USERPROFILE HOME="$scratch" "$@" \
+    "${game[@]}" >"$scratch/out" 2>"$scratch/err")
+}
+expect() {
+  local what=$1 expected=$2 actual=$3
+  [ "$actual" = "$expected" ] || fail "expected $what \"$expected\", got \"$actual\""
+}
+game=("$@")
+
+run "$data" SDL_AUDIODRIVER=no_such_driver VOSSMERE_TIMELINE=1
+expect "exit status" 0 "$?"
+expect stderr "Playing without sound: Audio target 'no_such_driver' not available" \
+  "$(tr -d '\r' <"$scratch/err")"
+grep -q "^music " "$scratch/out" || fail "the silent game did not finish its start: $(cat "$scratch/out")"
+
+mkdir "$scratch/empty"
+run "$scratch/empty" SDL_AUDIODRIVER=dummy
+expect "exit status" 1 "$?"
+expect stderr "Vossmere: main_menu.xml: Can not load a file with UI" "$(tr -d '\r' <"$scratch/err")"
