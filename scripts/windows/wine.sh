@@ -3,6 +3,7 @@
 # machine and kept with the cached libraries. CTest runs every Windows test through it.
 #
 # Usage: wine.sh PROGRAM.exe [ARGUMENTS...]
+#        wine.sh --prefix          prints the Wine prefix's folder (made if need be)
 # Missing DLLs are reported (WINEDEBUG=err+module); Wine's other chatter is off.
 set -euo pipefail
 
@@ -30,4 +31,8 @@ prepare_prefix() {
 }
 
 [ -f "$WINEPREFIX/.vossmere-ready" ] || prepare_prefix
+if [ "${1:-}" = --prefix ]; then
+  echo "$WINEPREFIX"
+  exit 0
+fi
 exec wine "$@"
