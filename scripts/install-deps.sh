@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Vossmere needs to build, test and run; does nothing when all are there.
+# With "windows", also those of the Windows build: the cross compiler, Wine, NSIS and the sources'
+# tools.
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,12 @@ packages=(
   clang libclang-rt-14-dev
   libbenchmark-dev valgrind xdotool x11-apps
 )
+if [ "${1:-}" = windows ]; then
+  packages+=(
+    g++-mingw-w64-x86-64-posix ninja-build googletest python3
+    wine wine64 libgl1-mesa-dri nsis unzip xz-utils
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite twice: a normal build, then one under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Warnings are errors in both. Then fuzzes the loaders briefly.
+# UndefinedBehaviorSanitizer. Warnings are errors in both. Then fuzzes the loaders briefly, and
+# builds the Windows game and runs its tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,3 +23,4 @@ build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVOSSMERE_SANITIZE=ON
 # A short smoke of the fuzz targets: they build with clang, and their seeds and a few seconds of
 # new inputs find nothing.
 bash tools/fuzz/run.sh --seconds 10
+bash scripts/build-windows.sh --test
