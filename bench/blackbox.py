@@ -3,6 +3,10 @@
 under Xvfb by bench/blackbox.sh): exec to the first presented frame, idle CPU, CPU while the
 pointer moves over the window at 100 events a second, peak memory, and the time from a close
 request to the end of the process. Prints the start-up's timeline, then one table next to a reference adventure engine.
+
+With --windows WINE_RUNNER BUILD_DIR, the Windows build is measured afterwards in the same
+display: exec (of Wine) to first frame, idle CPU, peak memory, and the sizes of the exe and the
+packages. Under Wine these figures are indicative only.
 """
 import os
 import signal
@@ -70,9 +74,12 @@ def window_of():
 
 def start_game(game, run_dir, env):
     """The running game and its window. Now and then Xvfb shows no window for an SDL program
-    that started well (old builds too): such a start is ended and made again."""
+    that started well (old builds too): such a start is ended and made again. `game` is a path,
+    or a command as a list."""
+    command = game if isinstance(game, list) else [game]
     for _ in range(3):
-        process = subprocess.Popen([game], cwd=run_dir, env=env, stdout=subprocess.DEVNULL)
+        process = subprocess.Popen(command, cwd=run_dir, env=env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
         window = window_of()
         if window:
             return process, window
@@ -98,7 +105,45 @@ def move_pointer(window, seconds):
     subprocess.run(["xdotool"] + steps, check=True)
 
 
+def idle_cpu(pid, seconds=10):
+    before = cpu_seconds(pid)
+    time.sleep(seconds)
+    return 100 * (cpu_seconds(pid) - before) / seconds
+
+
+def measure_windows(wine_run, build, env):
+    """The Windows game under Wine: Wine execs the game in the process it was started as, so
+    the process's own figures are the game's."""
+    run_dir = os.path.join(build, "run")
+    game = [wine_run, os.path.join(build, "game", "vossmere.exe")]
+    starts = [timeline(game, run_dir, env)["first frame"] for _ in range(9)]
+    process, _ = start_game(game, run_dir, env)
+    time.sleep(2)
+    idle = idle_cpu(process.pid)
+    peak = peak_mib(process.pid)
+    subprocess.run([wine_run, "taskkill", "/IM", "vossmere.exe"], capture_output=True)
+    process.wait()
+    sizes = {}
+    with tempfile.TemporaryDirectory() as scratch:
+        subprocess.run(["x86_64-w64-mingw32-strip", "-o", f"{scratch}/vossmere.exe", game[1]],
+                       check=True)
+        sizes["exe (stripped)"] = os.path.getsize(f"{scratch}/vossmere.exe")
+    for name in sorted(os.listdir(build)):
+        if name.startswith("vossmere-") and name.endswith((".zip", "-setup.exe")):
+            sizes[name] = os.path.getsize(os.path.join(build, name))
+    print("\nWindows build under Wine 8 (indicative only: Wine and its wined3d are in the way)")
+    print(f"  {'first frame':34}{statistics.median(starts):.0f} ms after exec (median of 9)")
+    print(f"  {'idle CPU':34}{idle:.2f}%")
+    print(f"  {'peak memory':34}{peak:.0f} MiB")
+    for name, size in sizes.items():
+        print(f"  {name:34}{size / 2**20:.1f} MiB")
+
+
 def main():
+    windows = None
+    if sys.argv[1] == "--windows":
+        windows = sys.argv[2:4]
+        del sys.argv[1:4]
     game, bare, run_dir = sys.argv[1], sys.argv[2], sys.argv[3]
     with tempfile.TemporaryDirectory() as home:
         env = dict(os.environ, USERPROFILE=home, SDL_AUDIODRIVER="dummy")
@@ -106,9 +151,7 @@ def main():
         first = phases["first frame"]
         process, window = start_game(game, run_dir, env)
         time.sleep(2)
-        before = cpu_seconds(process.pid)
-        time.sleep(10)
-        idle = 100 * (cpu_seconds(process.pid) - before) / 10
+        idle = idle_cpu(process.pid)
         before, start = cpu_seconds(process.pid), time.monotonic()
         move_pointer(window, 10)
         moving = 100 * (cpu_seconds(process.pid) - before) / (time.monotonic() - start)
@@ -136,6 +179,9 @@ def main():
     print(f"{'metric':34}{'vossmere':12}{'reference':12}{'target':12}met")
     for metric, value, target, ok in rows:
         print(f"{metric:34}{value:12}{REFERENCE[metric]:12}{target:12}{'yes' if ok else 'NO'}")
+    if windows:
+        with tempfile.TemporaryDirectory() as home:
+            measure_windows(*windows, dict(os.environ, USERPROFILE=home, SDL_AUDIODRIVER="dummy"))
     return 0 if all(ok for *_, ok in rows) else 1
 
 

@@ -4,6 +4,9 @@
 #
 # Usage: wine.sh PROGRAM.exe [ARGUMENTS...]
 #        wine.sh --prefix          prints the Wine prefix's folder (made if need be)
+#        wine.sh --start-server    starts a Wine server and Wine's own services for the display
+#                                  of the moment, to serve every later start until --stop-server
+#        wine.sh --stop-server
 # Missing DLLs are reported (WINEDEBUG=err+module); Wine's other chatter is off.
 set -euo pipefail
 
@@ -31,8 +34,20 @@ prepare_prefix() {
 }
 
 [ -f "$WINEPREFIX/.vossmere-ready" ] || prepare_prefix
-if [ "${1:-}" = --prefix ]; then
-  echo "$WINEPREFIX"
-  exit 0
-fi
-exec wine "$@"
+case "${1:-}" in
+  --prefix)
+    echo "$WINEPREFIX"
+    ;;
+  --start-server)
+    wineserver -k 2>/dev/null || true # a server of an earlier run may know another display
+    # Detached from this script's output, they keep nobody waiting for it to close.
+    wineserver -p </dev/null >/dev/null 2>&1
+    wine wineboot </dev/null >/dev/null 2>&1
+    ;;
+  --stop-server)
+    wineserver -k 2>/dev/null || true
+    ;;
+  *)
+    exec wine "$@"
+    ;;
+esac
