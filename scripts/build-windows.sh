@@ -10,6 +10,10 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh windows
 prefix=$(bash scripts/windows/build-libraries.sh)
+# New libraries: CMake must find each of them again.
+if ! grep -qxF "VOSSMERE_WINDOWS_PREFIX:UNINITIALIZED=$prefix" build/windows/CMakeCache.txt 2>/dev/null; then
+  rm -f build/windows/CMakeCache.txt
+fi
 cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DVOSSMERE_WINDOWS_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DVOSSMERE_WERROR=ON >/dev/null
 cmake --build build/windows -j "$(nproc)"
