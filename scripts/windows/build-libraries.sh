@@ -8,7 +8,23 @@
 # The cache is $VOSSMERE_CACHE, else $XDG_CACHE_HOME/vossmere, else ~/.cache/vossmere.
 set -euo pipefail
 
-source_packages=(libsdl2 libsdl2-image libsdl2-ttf libsdl2-mixer freetype pugixml)
+# Each library: its source package and its CMake options, in the order of building; each finds
+# the ones before it in the prefix. Only what the game uses is built: PNG through SDL2_image's
+# built-in stb decoder, Ogg Vorbis through SDL2_mixer's built-in stb_vorbis, no HarfBuzz.
+libraries=(
+  "libsdl2 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF"
+  "freetype -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON
+    -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON"
+  "libsdl2-image -DSDL2IMAGE_BACKEND_STB=ON -DSDL2IMAGE_BACKEND_WIC=OFF -DSDL2IMAGE_VENDORED=OFF
+    -DSDL2IMAGE_SAMPLES=OFF -DSDL2IMAGE_TESTS=OFF -DSDL2IMAGE_DEPS_SHARED=OFF -DSDL2IMAGE_AVIF=OFF
+    -DSDL2IMAGE_JXL=OFF -DSDL2IMAGE_TIF=OFF -DSDL2IMAGE_WEBP=OFF"
+  "libsdl2-ttf -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF -DSDL2TTF_SAMPLES=OFF"
+  "libsdl2-mixer -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_VORBIS=STB
+    -DSDL2MIXER_DEPS_SHARED=OFF -DSDL2MIXER_CMD=OFF -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF
+    -DSDL2MIXER_MP3=OFF -DSDL2MIXER_MIDI=OFF -DSDL2MIXER_OPUS=OFF"
+  "pugixml -DPUGIXML_BUILD_TESTS=OFF"
+)
+source_packages=("${libraries[@]%%[[:space:]]*}")
 here=$(cd "$(dirname "$0")" && pwd)
 toolchain=$here/../../cmake/mingw-w64-x86_64.cmake
 cache=${VOSSMERE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vossmere}/windows
@@ -79,42 +95,19 @@ cmake_build() {
 
 build_all() {
   local prefix=$1 work=$2
-  local source
-  log "SDL2"
-  source=$(unpack "$(orig_tarball libsdl2)" "$work")
-  cmake_build "$source" "$prefix" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF
-
-  log "FreeType"
-  source=$(unpack "$(orig_tarball freetype)" "$work")
-  cmake_build "$source" "$prefix" -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON \
-    -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
-
-  log "SDL2_image (stb)"
-  source=$(unpack "$(orig_tarball libsdl2-image)" "$work")
-  # The installed config asks for libjpeg and libpng even when the built-in stb decoders stand in
-  # for them.
-  sed -i -E 's/^if\(SDL2IMAGE_(JPG|PNG) AND NOT SDL2IMAGE_VENDORED/& AND NOT SDL2IMAGE_BACKEND_STB/' \
-    "$source/SDL2_imageConfig.cmake.in"
-  cmake_build "$source" "$prefix" -DSDL2IMAGE_BACKEND_STB=ON -DSDL2IMAGE_BACKEND_WIC=OFF \
-    -DSDL2IMAGE_VENDORED=OFF -DSDL2IMAGE_SAMPLES=OFF -DSDL2IMAGE_TESTS=OFF \
-    -DSDL2IMAGE_DEPS_SHARED=OFF -DSDL2IMAGE_AVIF=OFF -DSDL2IMAGE_JXL=OFF -DSDL2IMAGE_TIF=OFF \
-    -DSDL2IMAGE_WEBP=OFF
-
-  log "SDL2_ttf"
-  source=$(unpack "$(orig_tarball libsdl2-ttf)" "$work")
-  cmake_build "$source" "$prefix" -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF \
-    -DSDL2TTF_SAMPLES=OFF
-
-  log "SDL2_mixer (stb_vorbis)"
-  source=$(unpack "$(orig_tarball libsdl2-mixer)" "$work")
-  cmake_build "$source" "$prefix" -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_SAMPLES=OFF \
-    -DSDL2MIXER_VORBIS=STB -DSDL2MIXER_DEPS_SHARED=OFF -DSDL2MIXER_CMD=OFF \
-    -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF -DSDL2MIXER_MP3=OFF -DSDL2MIXER_MIDI=OFF \
-    -DSDL2MIXER_OPUS=OFF
-
-  log "pugixml"
-  source=$(unpack "$(orig_tarball pugixml)" "$work")
-  cmake_build "$source" "$prefix" -DPUGIXML_BUILD_TESTS=OFF
+  local library package options source
+  for library in "${libraries[@]}"; do
+    read -r -d '' package options <<<"$library" || true
+    log "$package"
+    source=$(unpack "$(orig_tarball "$package")" "$work")
+    if [ "$package" = libsdl2-image ]; then
+      # The installed config asks for libjpeg and libpng even when the stb decoders stand in.
+      sed -i -E 's/^if\(SDL2IMAGE_(JPG|PNG) AND NOT SDL2IMAGE_VENDORED/& AND NOT SDL2IMAGE_BACKEND_STB/' \
+        "$source/SDL2_imageConfig.cmake.in"
+    fi
+    # shellcheck disable=SC2086 # the options are words
+    cmake_build "$source" "$prefix" $options
+  done
 }
 
 if ! fetch_sources; then
@@ -138,7 +131,7 @@ if [ ! -f "$prefix/.complete" ]; then
   build_all "$prefix" "$work"
   rm -rf "$work"
   touch "$prefix/.complete"
-  # Older builds are of other versions: they are not used again.
-  find "$cache" -maxdepth 1 -name 'libraries-*' ! -path "$prefix" -exec rm -rf {} +
+  # Older builds are of other versions; the one before this stays for a build that may still use it.
+  ls -td "$cache"/libraries-*/ | tail -n +3 | xargs -r rm -rf
 fi
 echo "$prefix"
