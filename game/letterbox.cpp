@@ -4,7 +4,6 @@ namespace Game {
 
 namespace {
 
-constexpr float design_width = 1440;
 constexpr float aspect_ratio = 4.0f / 3.0f;
 
 } // namespace

@@ -6,13 +6,18 @@
 #include "engine/core/window_settings.h"
 #include "engine/resources/image_surface.h"
 #include "engine/resources/resources.h"
+#include "engine/widgets/button.h"
+#include "engine/widgets/sprite.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
 #include "game/create_application.h"
+#include "game/for_each_button.h"
+#include "game/letterbox.h"
 #include "game/level.h"
 #include "game/level_loader.h"
 #include "game/main_menu.h"
 #include "game/play_ui.h"
+#include "game/scene.h"
 #include "game/settings_menu.h"
 #include "game/vossmere.h"
 
@@ -72,11 +77,39 @@ void collect_buttons(const pugi::xml_node& node, std::set<std::string>& ids, int
     }
 }
 
+// The design canvas as the root of what is laid on it, at scale 1.
+class Design_canvas : public GE::Render_object_container {
+public:
+    float get_width() override { return Game::design_width; }
+    float get_height() override { return Game::design_height; }
+};
+
+bool overlaps(const GE::Screen_rect& a, const GE::Screen_rect& b)
+{
+    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+std::string box_text(const GE::Screen_rect& box)
+{
+    const auto number = [](float value) { return std::to_string(static_cast<int>(value)); };
+    return number(box.x) + "," + number(box.y) + " (" + number(box.w) + "x" + number(box.h) + ")";
+}
+
+// The file a sprite's texture was loaded from, as the texture cache knows it.
+std::string image_of(const GE::Sprite& sprite)
+{
+    for (const auto& [file, texture] : GE::Resources::instance().textures)
+        if (texture == sprite.texture)
+            return file;
+    return "a sprite";
+}
+
 } // namespace
 
 std::string to_string(const Problem& problem)
 {
-    return problem.file + ":" + std::to_string(problem.line) + ": " + problem.message;
+    return problem.file + ":" + std::to_string(problem.line) + ": " +
+           (problem.warning ? "warning: " : "") + problem.message;
 }
 
 Data_checker::Data_checker(GE::Render_context* renderer, GE::App_window* window)
@@ -330,7 +363,9 @@ void Data_checker::build_for_real()
             attempt(file, make);
     };
     build("main_menu.xml", [&] { std::make_shared<Game::Main_menu>(renderer, window, &model); });
-    build("play_ui.xml", [&] { std::make_shared<Game::Play_ui>(renderer, window, &model); });
+    std::shared_ptr<Game::Play_ui> overlay;
+    build("play_ui.xml",
+          [&] { overlay = std::make_shared<Game::Play_ui>(renderer, window, &model); });
     for (const char* name : {"enter", "retry"})
         build(std::string(name) + "_confirmation.xml",
               [&] { std::make_shared<Game::Confirmation>(renderer, window, &model, name); });
@@ -343,6 +378,8 @@ void Data_checker::build_for_real()
         build(file, [&] {
             auto level = std::make_shared<Game::Level>(renderer, window, &model);
             Game::Level_loader(renderer).load(*level, file);
+            if (overlay)
+                check_clear_of_arrows(*overlay, *level, file);
         });
     }
     for (const auto& [name, file] : Game::game_sounds)
@@ -353,6 +390,36 @@ void Data_checker::build_for_real()
             else
                 resources.get_chunk(file);
         });
+}
+
+void Data_checker::check_clear_of_arrows(Game::Play_ui& overlay, Game::Level& level,
+                                         const std::string& level_file)
+{
+    // Laid out on the design canvas at scale 1, rects are in design units.
+    const auto canvas = std::make_shared<Design_canvas>();
+    canvas->add_child(overlay.shared_from_this());
+    std::vector<std::pair<std::string, GE::Screen_rect>> arrows;
+    Game::for_each_button(overlay, [&](GE::Button* button) {
+        if (button->id == "go_left" || button->id == "go_right")
+            arrows.emplace_back(button->id.substr(3), button->get_screen_rect());
+    });
+    const pugi::xml_node level_root = files.at(level_file)->document.child("level");
+    auto scene_node = level_root.children("scene").begin();
+    for (const auto& scene : level.scenes) {
+        const std::string scene_file = scene_node++->attribute("file").as_string("");
+        canvas->add_child(scene);
+        for (const auto& child : scene->children) {
+            const auto* sprite = dynamic_cast<GE::Sprite*>(child.get());
+            const GE::Screen_rect box = child->get_screen_rect();
+            if (sprite == nullptr || (box.w >= Game::design_width && box.h >= Game::design_height))
+                continue;
+            for (const auto& [side, arrow] : arrows)
+                if (overlaps(box, arrow))
+                    warn(scene_file, in_quotes(image_of(*sprite)) + " at " + box_text(box) +
+                                         " lies under the " + side + " turn arrow");
+        }
+        canvas->remove_child(scene);
+    }
 }
 
 template <typename Build>
@@ -374,6 +441,16 @@ void Data_checker::report(const std::string& file, int line, std::string message
 void Data_checker::report(const Xml_file& file, const pugi::xml_node& node, std::string message)
 {
     report(file.name, file.line_of(node), std::move(message));
+}
+
+void Data_checker::warn(const std::string& file, std::string message)
+{
+    // A scene shown in several views is warned of once.
+    const bool known = std::any_of(problems.begin(), problems.end(), [&](const Problem& problem) {
+        return problem.warning && problem.file == file && problem.message == message;
+    });
+    if (!known)
+        problems.push_back({file, 0, std::move(message), true});
 }
 
 } // namespace Tools

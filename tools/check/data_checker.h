@@ -13,19 +13,23 @@ struct Render_context;
 } // namespace GE
 
 namespace Game {
+class Level;
+class Play_ui;
 struct Screen_contract;
 } // namespace Game
 
 namespace Tools {
 
-// One thing wrong with a data folder: the file, the line (0 when no line applies) and what.
+// One thing wrong with a data folder: the file, the line (0 when no line applies) and what. A
+// warning is something a player would notice, but the game runs.
 struct Problem {
     std::string file;
     int line = 0;
     std::string message;
+    bool warning = false;
 };
 
-// "file:line: message", the form compilers use.
+// "file:line: message" (or "file:line: warning: message"), the form compilers use.
 std::string to_string(const Problem& problem);
 
 // Checks the game's data folder, which must be the working directory: reads every screen, level
@@ -56,12 +60,17 @@ private:
     void check_scene(const Xml_file& level, const pugi::xml_node& scene, int doors_before);
     void check_files_exist();
     void build_for_real();
+    // Warns of each sprite of the level's views, but a backdrop over the whole canvas, that lies
+    // under a turn arrow of the play overlay, where the player cannot see it well.
+    void check_clear_of_arrows(Game::Play_ui& overlay, Game::Level& level,
+                               const std::string& level_file);
     // Runs `build`; a failure becomes a problem of `file`.
     template <typename Build>
     void attempt(const std::string& file, Build build);
 
     void report(const std::string& file, int line, std::string message);
     void report(const Xml_file& file, const pugi::xml_node& node, std::string message);
+    void warn(const std::string& file, std::string message);
 
     GE::Render_context* renderer; // not owned
     GE::App_window* window;       // not owned
