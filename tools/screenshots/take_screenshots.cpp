@@ -74,6 +74,9 @@ void tour(Game::Vossmere& app, Photographer& camera)
     camera.shoot("main_menu");
     play.click(*app.main_menu->play_button);
     camera.shoot("room");
+    play.lose_level();
+    camera.shoot("retry");
+    play.click(*app.retry_confirmation->yes_button); // the first level again
     play.turn_to(holding("picture_label"), "picture");
     camera.shoot("picture");
     play.click_door(app.current_level->correct_door_label);
