@@ -22,9 +22,9 @@ Complete_ui::Complete_ui(GE::Render_context* renderer, GE::App_window* window,
     : Screen(renderer, window, model, contract),
       exit_to_main_menu_button(&found.get<GE::Button>("exit_to_main_menu"))
 {
-    on_click(
-        *exit_to_main_menu_button, "click",
-        [model] { model->dispatch_event(Events::exit_to_main_menu); }, true);
+    on_click(*exit_to_main_menu_button, "click",
+             [model] { model->dispatch_event(Events::exit_to_main_menu); }, true,
+             {SDLK_RETURN, SDLK_KP_ENTER, SDLK_ESCAPE});
 }
 
 } // namespace Game

@@ -13,6 +13,10 @@ inline constexpr const char* hit_door = "hit_door";
 inline constexpr const char* exit_game = "exit_game";
 inline constexpr const char* apply_settings = "apply_settings";
 inline constexpr const char* exit_to_main_menu = "exit_to_main_menu";
+// The window's mode changed (on "apply" or Alt+Enter); the player keeps it or it is reverted.
+inline constexpr const char* display_changed = "display_changed";
+inline constexpr const char* display_keep = "display_keep";
+inline constexpr const char* display_revert = "display_revert";
 // A yes/no dialog named N answers with N followed by one of these.
 inline constexpr const char* hit_yes = "_hit_yes";
 inline constexpr const char* hit_no = "_hit_no";

@@ -25,11 +25,14 @@ Play_ui::Play_ui(GE::Render_context* renderer, GE::App_window* window, GE::Game_
       go_right_button(&found.get<GE::Button>("go_right"))
 {
     on_click(
-        *menu_button, "click", [model] { model->set_screen(Screens::main_menu); }, true);
+        *menu_button, "click", [model] { model->set_screen(Screens::main_menu); }, true,
+        Keys::back);
     on_click(
-        *go_left_button, "switch", [model] { model->dispatch_event(Events::go_left); }, false);
+        *go_left_button, "switch", [model] { model->dispatch_event(Events::go_left); }, false,
+        Keys::left);
     on_click(
-        *go_right_button, "switch", [model] { model->dispatch_event(Events::go_right); }, false);
+        *go_right_button, "switch", [model] { model->dispatch_event(Events::go_right); }, false,
+        Keys::right);
 }
 
 } // namespace Game

@@ -65,9 +65,10 @@ Settings_menu::Settings_menu(GE::Render_context* renderer, GE::App_window* windo
     back_button = &found.get<GE::Button>("back");
     apply_button = &found.get<GE::Button>("apply");
     on_click(
-        *back_button, "click", [model] { model->set_screen(Screens::main_menu); }, false);
+        *back_button, "click", [model] { model->set_screen(Screens::main_menu); }, false,
+        Keys::back);
     on_click(
-        *apply_button, "click", [this] { apply(); }, true);
+        *apply_button, "click", [this] { apply(); }, true, Keys::confirm);
 }
 
 void Settings_menu::fill_resolution_list(const GE::Display_source& displays)
@@ -108,11 +109,19 @@ void Settings_menu::apply()
     std::string chosen = without_spaces(resolution_list->get_selected_text());
     if (chosen.empty()) // nothing listed: only the fullscreen choice changes
         chosen = settings->resolution->text;
+    const bool changes = chosen != settings->resolution->text ||
+                         fullscreen_checkbox->checked != settings->fullscreen;
     try {
         GE::apply_window_settings(*window, *settings, chosen, fullscreen_checkbox->checked,
                                   *displays);
     } catch (const GE::SDL_runtime_error&) {
         show_message("This display mode could not be applied.");
+        return;
+    }
+    if (changes) {
+        // Saved only once the player keeps it: a mode the monitor cannot show goes back by
+        // itself. This screen is replaced while the event is dispatched.
+        model->dispatch_event(Events::display_changed);
         return;
     }
     try {

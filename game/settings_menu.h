@@ -21,8 +21,9 @@ struct Window_settings;
 
 namespace Game {
 
-// The resolution and fullscreen choice. "apply" changes the window, saves the settings and
-// dispatches "apply_settings"; "back" returns to the main menu and forgets the choice.
+// The resolution and fullscreen choice. "apply" changes the window and dispatches
+// "display_changed", for the player to keep the new mode or not (the same mode is saved at once
+// and dispatches "apply_settings"); "back" returns to the main menu and forgets the choice.
 class Settings_menu : public Screen {
 public:
     // Builds the screen from "settings_menu.xml" and fills the list with the displays' modes.
@@ -49,12 +50,14 @@ public:
     // What went wrong with the last "apply", shown under the screen; empty until then.
     std::shared_ptr<GE::Label> message;
 
+    // Shows `text` under the screen, in place of any message before.
+    void show_message(const std::string& text);
+
 private:
     void fill_resolution_list(const GE::Display_source& displays);
     void show_fullscreen_setting();
     // May destroy this screen: the application rebuilds its screens on "apply_settings".
     void apply();
-    void show_message(const std::string& text);
 
     std::shared_ptr<GE::Font> font;
 };

@@ -3,11 +3,19 @@
 #include "engine/core/error_text.h"
 #include "engine/core/event_names.h"
 #include "engine/core/game_model.h"
+#include "engine/core/key_event.h"
 #include "engine/core/mouse_event.h"
 #include "engine/core/sdl_lifetime.h"
+#include "engine/core/sdl_runtime_error.h"
+#include "engine/core/ticker.h"
+#include "engine/core/window_settings.h"
+#include "engine/persistence/settings_file.h"
 #include "engine/resources/audio.h"
+#include "engine/resources/resources.h"
+#include "engine/resources/texture.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
+#include "game/display_confirmation.h"
 #include "game/game_events.h"
 #include "game/letterbox.h"
 #include "game/level.h"
@@ -19,6 +27,8 @@
 #include <SDL_events.h>
 #include <SDL_mouse.h>
 #include <SDL_render.h>
+
+#include <iostream>
 
 namespace Game {
 
@@ -60,9 +70,9 @@ void pass(const Vossmere::Start_phases& passed, const char* phase)
 
 } // namespace
 
-const std::array<std::pair<std::string, Vossmere::Reaction>, 11>& Vossmere::reactions()
+const std::array<std::pair<std::string, Vossmere::Reaction>, 14>& Vossmere::reactions()
 {
-    static const std::array<std::pair<std::string, Reaction>, 11> table{{
+    static const std::array<std::pair<std::string, Reaction>, 14> table{{
         {GE::screen_changed_event_name, &Vossmere::show_current_screen},
         {Events::apply_settings, &Vossmere::apply_settings},
         {Events::exit_game, &Vossmere::exit_game},
@@ -74,6 +84,9 @@ const std::array<std::pair<std::string, Vossmere::Reaction>, 11>& Vossmere::reac
         {Events::go_left, &Vossmere::close_door_dialog},
         {Events::go_right, &Vossmere::close_door_dialog},
         {Events::exit_to_main_menu, &Vossmere::exit_to_main_menu},
+        {Events::display_changed, &Vossmere::confirm_display_change},
+        {Events::display_keep, &Vossmere::keep_display},
+        {Events::display_revert, &Vossmere::revert_display},
     }};
     return table;
 }
@@ -81,7 +94,8 @@ const std::array<std::pair<std::string, Vossmere::Reaction>, 11>& Vossmere::reac
 Vossmere::Vossmere(const std::string& title, std::uint32_t clear_colour,
                    GE::Window_settings& settings, GE::Game_model& model, Start start,
                    const Start_phases& passed)
-    : GE::App(title, clear_colour, settings), model(&model), settings(&settings)
+    : GE::App(title, clear_colour, settings), model(&model), settings(&settings),
+      kept(settings.resolution->text, settings.fullscreen)
 {
     pass(passed, "window");
     main_menu = build<Main_menu>(*this, model, Main_menu::contract.file);
@@ -101,6 +115,8 @@ void Vossmere::complete_start(const Start_phases& passed)
     retry_confirmation =
         build<Confirmation>(*this, *model, Confirmation::contract(retry_dialog).file, retry_dialog);
     complete_ui = build<Complete_ui>(*this, *model, Complete_ui::contract.file);
+    display_confirmation =
+        build<Display_confirmation>(*this, *model, Display_confirmation::contract.file);
     pass(passed, "screens");
     load_level();
     pass(passed, "level");
@@ -130,7 +146,8 @@ std::vector<Screen_contract> Vossmere::screen_contracts()
             Confirmation::contract(enter_dialog),
             Confirmation::contract(retry_dialog),
             Complete_ui::contract,
-            Settings_menu::contract};
+            Settings_menu::contract,
+            Display_confirmation::contract};
 }
 
 GE::Event_listener Vossmere::listener_for(Reaction reaction)
@@ -158,6 +175,8 @@ void Vossmere::render()
     render_context.fill_rect({canvas.left, 0, canvas.canvas_width, window_height}, opaque_white);
 
     draw(canvas.left, 0);
+    if (GE::is_muted())
+        draw_muted_mark(canvas.left, canvas.scale);
     SDL_RenderPresent(render_context.renderer);
 }
 
@@ -173,10 +192,116 @@ bool Vossmere::handle_sdl_event(const SDL_Event& event)
         SDL_GetMouseState(&x, &y);
         return dispatch_mouse_event(event.type, static_cast<float>(x), static_cast<float>(y));
     }
+    case SDL_KEYDOWN:
+        return handle_key(event.key);
     default:
+        if (event.type == GE::Ticker::event_type() && countdown) {
+            display_confirmation->count_down();
+            request_frame();
+        }
         repaint_if_lost(event);
         return true;
     }
+}
+
+bool Vossmere::handle_key(const SDL_KeyboardEvent& key)
+{
+    if (key.repeat != 0) // a held key acts once
+        return true;
+    const SDL_Keycode code = key.keysym.sym;
+    if ((key.keysym.mod & KMOD_ALT) != 0 && (code == SDLK_RETURN || code == SDLK_KP_ENTER)) {
+        toggle_fullscreen();
+        return true;
+    }
+    if (code == SDLK_m) {
+        GE::set_muted(!GE::is_muted());
+        request_frame();
+        return true;
+    }
+    if (children.empty())
+        return true;
+    // Only the topmost screen hears keys: a dialog keeps them from what lies beneath it. The
+    // screen is held here, since what the key does may replace it.
+    const auto screen = children.back();
+    GE::Key_event press(code);
+    screen->dispatch_event(press);
+    if (press.changed_something)
+        request_frame();
+    return true;
+}
+
+void Vossmere::toggle_fullscreen()
+{
+    try {
+        GE::apply_window_settings(window, *settings, settings->resolution->text,
+                                  !settings->fullscreen, *displays);
+    } catch (const GE::SDL_runtime_error& error) {
+        std::cerr << "Vossmere: this display mode could not be applied: " << error.what() << '\n';
+        request_frame();
+        return;
+    }
+    model->dispatch_event(Events::display_changed);
+}
+
+void Vossmere::confirm_display_change()
+{
+    rebuild_for_display();
+    display_confirmation->restart();
+    remove_child(display_confirmation);
+    add_child(display_confirmation);
+    countdown = std::make_unique<GE::Ticker>(1000);
+    request_frame();
+}
+
+void Vossmere::keep_display()
+{
+    close_display_dialog();
+    try {
+        GE::save_settings(*settings);
+        kept = {settings->resolution->text, settings->fullscreen};
+    } catch (const GE::GE_runtime_error& error) {
+        // The window keeps the mode for this run; the player is told it will not last.
+        std::cerr << "Vossmere: " << error.what() << '\n';
+        if (settings_menu && has_child(settings_menu))
+            settings_menu->show_message(std::string("The settings could not be saved: ") +
+                                        error.what());
+    }
+}
+
+void Vossmere::revert_display()
+{
+    close_display_dialog();
+    try {
+        GE::apply_window_settings(window, *settings, kept.first, kept.second, *displays);
+    } catch (const GE::SDL_runtime_error&) {
+        // The window went back to a mode it could show, which the settings now record.
+    }
+    rebuild_for_display();
+}
+
+void Vossmere::close_display_dialog()
+{
+    countdown.reset();
+    remove_child(display_confirmation);
+    request_frame();
+}
+
+void Vossmere::rebuild_for_display()
+{
+    // The settings screen shows the window's mode: it is built again for the new one.
+    if (settings_menu && has_child(settings_menu))
+        apply_settings();
+}
+
+void Vossmere::draw_muted_mark(float canvas_left, float scale)
+{
+    const auto& mark = GE::Resources::instance().get_texture(&render_context, muted_mark_file);
+    constexpr float margin = 24;
+    const float width = static_cast<float>(mark->width) * scale;
+    const float height = static_cast<float>(mark->height) * scale;
+    const SDL_FRect place{canvas_left + (design_width - margin) * scale - width, margin * scale,
+                          width, height};
+    SDL_RenderCopyF(render_context.renderer, mark->sdl_texture(), nullptr, &place);
 }
 
 bool Vossmere::dispatch_mouse_event(std::uint32_t sdl_type, float x, float y)

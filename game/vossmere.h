@@ -5,6 +5,8 @@
 #include "engine/core/event_target.h"
 #include "game/screen_contract.h"
 
+#include <SDL_events.h>
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -15,6 +17,7 @@
 
 namespace GE {
 class Game_model;
+class Ticker;
 struct Window_settings;
 } // namespace GE
 
@@ -22,6 +25,7 @@ namespace Game {
 
 class Complete_ui;
 class Confirmation;
+class Display_confirmation;
 class Level;
 class Main_menu;
 class Play_ui;
@@ -73,6 +77,8 @@ public:
     std::shared_ptr<Confirmation> enter_confirmation;
     std::shared_ptr<Confirmation> retry_confirmation;
     std::shared_ptr<Complete_ui> complete_ui;
+    // Asks whether to keep a display mode just applied, counting down to reverting it.
+    std::shared_ptr<Display_confirmation> display_confirmation;
     // The settings screen shown last; a new one is built each time it is shown.
     std::shared_ptr<Settings_menu> settings_menu;
     std::shared_ptr<Level> current_level;
@@ -81,17 +87,32 @@ public:
     static constexpr std::int32_t last_level = 3;
     // Where the settings screen finds the display modes it offers.
     const GE::Display_source* displays = &GE::sdl_displays();
+    // The display mode the player kept (or started with), which a revert goes back to.
+    std::pair<std::string, bool> kept;
+    // Ticks the display dialog's countdown while it is shown.
+    std::unique_ptr<GE::Ticker> countdown;
+    // The speaker mark drawn in the top right corner while the sound is muted (M).
+    static constexpr const char* muted_mark_file = "muted.png";
 
 private:
     using Reaction = void (Vossmere::*)();
     // The model's events and the reaction to each, in the order they are registered.
     // Made on first use, after every name it holds is.
-    static const std::array<std::pair<std::string, Reaction>, 11>& reactions();
+    static const std::array<std::pair<std::string, Reaction>, 14>& reactions();
 
     // One callable type for every reaction, so that the destructor can remove them by type.
     GE::Event_listener listener_for(Reaction reaction);
     void listen_on_model();
 
+    // Keys: Alt+Enter toggles fullscreen, M mutes; any other goes to the topmost screen.
+    bool handle_key(const SDL_KeyboardEvent& key);
+    void toggle_fullscreen();
+    void confirm_display_change();
+    void keep_display();
+    void revert_display();
+    void close_display_dialog();
+    void rebuild_for_display();
+    void draw_muted_mark(float canvas_left, float scale);
     void apply_settings();
     void exit_game();
     void open_door_dialog();

@@ -11,6 +11,9 @@ wine_run=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "$*" >&2; exit 1; }
+# Runs a command away from this test's output: Wine starts its desktop process for the first
+# window, and that process, which outlives the test, must not keep CTest waiting on the output.
+quietly() { "$@" </dev/null >/dev/null 2>&1; }
 [ -n "${DISPLAY:-}" ] || fail "needs an X display (run it under xvfb-run)"
 export SDL_AUDIODRIVER=dummy
 
@@ -41,17 +44,17 @@ start_menu=$drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Vossmere
 desktop=$drive_c/users/Public/Desktop/Vossmere.lnk
 settings=$drive_c/users/$(whoami)/Documents/My\ Games/Vossmere/settings.data
 # What an earlier, interrupted run left: without its registration the installer asks nothing.
-"$wine_run" reg delete 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vossmere' /f \
-  >/dev/null 2>&1 || true
+quietly "$wine_run" reg delete \
+  'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vossmere' /f || true
 rm -rf "$drive_c/vossmere-package-test" "$start_menu" "$desktop" "$settings"
 
-"$wine_run" "$setup" /S "/D=$install_dir"
+quietly "$wine_run" "$setup" /S "/D=$install_dir"
 [ -f "$installed/vossmere.exe" ] && [ -f "$installed/main_menu.xml" ] ||
   fail "the installer did not install the game into $installed"
 [ -f "$start_menu/Vossmere.lnk" ] && [ -f "$desktop" ] || fail "the installer made no shortcuts"
 
-# Started from its shortcut, the game finds its data; Settings, then Apply, saves the settings.
-"$wine_run" start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Vossmere\Vossmere.lnk'
+# Started from its shortcut, the game finds its data; Settings, Apply and Keep save the settings.
+quietly "$wine_run" start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Vossmere\Vossmere.lnk'
 window=
 for _ in $(seq 100); do
   window=$(xdotool search --name '^Vossmere$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
@@ -70,14 +73,16 @@ click() {
 }
 click 720 592 # Settings
 click 894 840 # Apply
+# The window has its new size now; Enter answers the question to keep it.
+xdotool windowfocus --sync "$window" key Return
 for _ in $(seq 50); do [ -f "$settings" ] && break; sleep 0.2; done
 [ -f "$settings" ] || fail "the installed game saved no settings in $settings"
-# Apply has changed the window's size: the player closes it as Windows' close button does.
-"$wine_run" taskkill /IM vossmere.exe >/dev/null
+# The player closes the window as Windows' close button does.
+quietly "$wine_run" taskkill /IM vossmere.exe
 for _ in $(seq 50); do xdotool search --name '^Vossmere$' >/dev/null 2>&1 || break; sleep 0.2; done
 xdotool search --name '^Vossmere$' >/dev/null 2>&1 && fail "the game did not close its window"
 
-"$wine_run" "$installed/Uninstall.exe" /S
+quietly "$wine_run" "$installed/Uninstall.exe" /S
 # The uninstaller runs from a copy of itself and returns at once: wait for the files to go.
 for _ in $(seq 100); do [ -e "$installed/vossmere.exe" ] || break; sleep 0.2; done
 [ ! -e "$installed/vossmere.exe" ] && [ ! -e "$installed/main_menu.xml" ] ||

@@ -19,7 +19,19 @@ constexpr int any_free_channel = -1;
 constexpr int play_once = 0;
 constexpr int loop_forever = -1;
 
+bool muted = false;
+
 } // namespace
+
+void set_muted(bool mute)
+{
+    muted = mute;
+    const int volume = muted ? 0 : MIX_MAX_VOLUME;
+    Mix_Volume(-1, volume);
+    Mix_VolumeMusic(volume);
+}
+
+bool is_muted() { return muted; }
 
 void register_sound(const std::string& name, const std::string& file) { audio_files[name] = file; }
 

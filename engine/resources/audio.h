@@ -14,6 +14,11 @@ extern std::string current_music;
 // then skipped, and the game goes on silently.
 extern bool audio_silent;
 
+// Silences every effect and the music, or gives them their sound back; the music goes on
+// playing meanwhile, so it keeps its place. Effects started while muted are silent too.
+void set_muted(bool muted);
+bool is_muted();
+
 // Registers (or re-registers) the file played under `name`.
 void register_sound(const std::string& name, const std::string& file);
 

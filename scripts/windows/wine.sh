@@ -43,6 +43,11 @@ case "${1:-}" in
     # Detached from this script's output, they keep nobody waiting for it to close.
     wineserver -p </dev/null >/dev/null 2>&1
     wine wineboot </dev/null >/dev/null 2>&1
+    # Wine's desktop process, which the first window would start with that program's output and
+    # keep open for as long as the server lives.
+    if [ -n "${DISPLAY:-}" ]; then
+      (wine explorer.exe /desktop </dev/null >/dev/null 2>&1 &)
+    fi
     ;;
   --stop-server)
     wineserver -k 2>/dev/null || true

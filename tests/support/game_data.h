@@ -14,10 +14,13 @@ namespace Support {
 
 // A UI file with one button 200 by 50 units per id, stacked from (x, y).
 inline void write_buttons(const std::string& file, const std::vector<std::string>& ids, int x = 0,
-                          int y = 0)
+                          int y = 0, const std::vector<std::string>& labels = {})
 {
-    std::string xml = "<ui><stack_panel orientation=\"vertical\" x=\"" + std::to_string(x) +
-                      "\" y=\"" + std::to_string(y) + "\">";
+    std::string xml = "<ui><font id=\"f\" file=\"OpenSans-SemiBold.ttf\" size=\"20\"/>";
+    for (const auto& id : labels)
+        xml += "<label id=\"" + id + "\" font_id=\"f\" text=\"" + id + "\" y=\"1000\"/>";
+    xml += "<stack_panel orientation=\"vertical\" x=\"" + std::to_string(x) + "\" y=\"" +
+           std::to_string(y) + "\">";
     for (const auto& id : ids)
         xml += "<button id=\"" + id + "\" file=\"button.png\" width=\"200\" height=\"50\"/>";
     write_file(file, xml + "</stack_panel></ui>");
@@ -49,14 +52,15 @@ inline void write_level(const std::string& file, const std::vector<std::string>&
 inline void write_game_data(bool sounds = true)
 {
     write_png("button.png", 20, 5, {90, 90, 90, 255});
-    // Every screen but the settings (written below) is its buttons, as its contract lists them.
+    write_png("muted.png", 10, 10, {0, 0, 255, 255});
+    // Every screen but the settings (written below) is its buttons and labels, as its contract
+    // lists them.
     for (const Game::Screen_contract& screen : Game::Vossmere::screen_contracts()) {
-        std::vector<std::string> buttons;
+        std::vector<std::string> buttons, labels;
         for (const auto& [id, kind, inside] : screen.objects)
-            if (kind == Game::Object_kind::button)
-                buttons.emplace_back(id);
+            (kind == Game::Object_kind::button ? buttons : labels).emplace_back(id);
         const bool dialog = screen.file.ends_with(Game::Confirmation::suffix);
-        write_buttons(screen.file, buttons, dialog ? 1000 : 0, dialog ? 800 : 0);
+        write_buttons(screen.file, buttons, dialog ? 1000 : 0, dialog ? 800 : 0, labels);
     }
     write_png("triangle.png", 16, 9, {200, 200, 200, 255});
     write_png("triangle_over.png", 16, 9, {200, 0, 0, 255});
@@ -122,6 +126,25 @@ protected:
         : Game_test(data), app(start(resolution)), play(*app)
     {
         app->render();
+    }
+
+    // Queues a key press (with its modifiers, or as the repeat of a held key) and a quit, runs
+    // the game over them, and answers whether it drew a frame.
+    bool press(SDL_Keycode key, Uint16 modifiers = KMOD_NONE, Uint8 repeat = 0)
+    {
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        push_sdl_event(SDL_QUIT); // first draws the frame a click may have asked for
+        app->run();
+        app->render_context.fill_rect({0, 0, 1, 1}, 0xFF0000FF);
+        SDL_Event event{};
+        event.type = SDL_KEYDOWN;
+        event.key.keysym.sym = key;
+        event.key.keysym.mod = modifiers;
+        event.key.repeat = repeat;
+        SDL_PushEvent(&event);
+        push_sdl_event(SDL_QUIT);
+        app->run();
+        return !region_is(app->render_context.renderer, {0, 0, 1, 1}, red);
     }
 
     std::shared_ptr<Game::Vossmere> app;

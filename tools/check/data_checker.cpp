@@ -11,6 +11,7 @@
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
 #include "game/create_application.h"
+#include "game/display_confirmation.h"
 #include "game/for_each_button.h"
 #include "game/letterbox.h"
 #include "game/level.h"
@@ -347,6 +348,8 @@ void Data_checker::check_files_exist()
             report(file, 0, std::string("is missing: the game plays it as ") + in_quotes(name));
     if (!exists("OpenSans-SemiBold.ttf"))
         report("OpenSans-SemiBold.ttf", 0, "is missing: the settings screen writes with it");
+    if (!exists(Game::Vossmere::muted_mark_file))
+        report(Game::Vossmere::muted_mark_file, 0, "is missing: the game shows it while muted");
 }
 
 void Data_checker::build_for_real()
@@ -371,6 +374,8 @@ void Data_checker::build_for_real()
               [&] { std::make_shared<Game::Confirmation>(renderer, window, &model, name); });
     build("complete_ui.xml",
           [&] { std::make_shared<Game::Complete_ui>(renderer, window, &model); });
+    build(Game::Display_confirmation::contract.file,
+          [&] { std::make_shared<Game::Display_confirmation>(renderer, window, &model); });
     build("settings_menu.xml",
           [&] { std::make_shared<Game::Settings_menu>(renderer, window, &settings, &model); });
     for (int number = 1; number <= Game::Vossmere::last_level; ++number) {

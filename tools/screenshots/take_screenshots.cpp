@@ -7,8 +7,10 @@
 #include "engine/core/sdl_lifetime.h"
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/widgets/button.h"
+#include "engine/widgets/checkbox.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
+#include "game/display_confirmation.h"
 #include "game/level.h"
 #include "game/main_menu.h"
 #include "game/play_ui.h"
@@ -45,8 +47,12 @@ public:
     void shoot(const std::string& name)
     {
         app.render();
+        // The window's size of the moment: a display change may have changed it.
+        int frame_width = 0;
+        int frame_height = 0;
+        SDL_GetRendererOutputSize(app.render_context.renderer, &frame_width, &frame_height);
         const std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> frame(
-            SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_RGB24),
+            SDL_CreateRGBSurfaceWithFormat(0, frame_width, frame_height, 24, SDL_PIXELFORMAT_RGB24),
             SDL_FreeSurface);
         if (!frame || SDL_RenderReadPixels(app.render_context.renderer, nullptr,
                                            SDL_PIXELFORMAT_RGB24, frame->pixels, frame->pitch) != 0)
@@ -90,6 +96,10 @@ void tour(Game::Vossmere& app, Photographer& camera)
     play.click(*app.complete_ui->exit_to_main_menu_button);
     play.click(*app.main_menu->settings_button);
     camera.shoot("settings");
+    play.click(*app.settings_menu->fullscreen_checkbox);
+    play.click(*app.settings_menu->apply_button);
+    camera.shoot("display");
+    play.click(*app.display_confirmation->revert_button);
 }
 
 void every_view(Game::Vossmere& app, Photographer& camera)

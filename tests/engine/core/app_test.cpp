@@ -1,4 +1,5 @@
 #include "engine/core/app.h"
+#include "engine/core/ticker.h"
 #include "tests/support/fixtures.h"
 
 #include <SDL_timer.h>
@@ -61,6 +62,26 @@ TEST(App, draws_one_frame_for_a_pass_that_asked_for_one_or_each_pass_when_told_t
     EXPECT_EQ(app.frames, 5) << "three frames with nothing queued, then the quitting pass";
     run(app, {SDL_MOUSEBUTTONUP, SDL_QUIT});
     EXPECT_EQ(app.frames, 6) << "a pass with a mouse event draws once, not twice";
+}
+
+TEST(Ticker, queues_its_event_each_interval_while_it_lives)
+{
+    const auto ticks_within = [](Uint32 ms) {
+        int ticks = 0;
+        const Uint64 end = SDL_GetTicks64() + ms;
+        SDL_Event event;
+        while (SDL_GetTicks64() < end)
+            if (SDL_WaitEventTimeout(&event, 10) == 1 && event.type == GE::Ticker::event_type())
+                ++ticks;
+        return ticks;
+    };
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    {
+        const GE::Ticker ticker(20);
+        EXPECT_GE(ticks_within(300), 3);
+    }
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    EXPECT_EQ(ticks_within(100), 0);
 }
 
 TEST(Render_context, clears_to_its_colour_with_a_2_pixel_scanline_every_7_rows)

@@ -1,0 +1,85 @@
+#include "engine/resources/audio.h"
+#include "engine/widgets/button.h"
+#include "game/complete_ui.h"
+#include "game/confirmation.h"
+#include "game/level.h"
+#include "game/main_menu.h"
+#include "game/play_ui.h"
+#include "game/settings_menu.h"
+#include "tests/support/game_data.h"
+
+#include <SDL_mixer.h>
+
+namespace {
+
+using Support::Children;
+using Keyboard = Support::Game_flow;
+
+TEST_F(Keyboard, keys_act_as_clicks_on_the_buttons_of_the_screen_on_top)
+{
+    EXPECT_FALSE(press(SDLK_ESCAPE)); // a stray key must not quit the game
+    EXPECT_EQ(app->children, Children{app->main_menu});
+    EXPECT_TRUE(press(SDLK_RETURN));
+    const Children playing{app->current_level, app->play_ui};
+    EXPECT_EQ(app->children, playing);
+
+    for (const auto& [key, repeat, view] :
+         {std::tuple{SDLK_RIGHT, 0, 1}, std::tuple{SDLK_d, 0, 2}, std::tuple{SDLK_d, 1, 2},
+          std::tuple{SDLK_LEFT, 0, 1}, std::tuple{SDLK_a, 0, 0}}) {
+        Mix_HaltChannel(-1);
+        EXPECT_EQ(press(key, KMOD_NONE, static_cast<Uint8>(repeat)), repeat == 0) << key;
+        EXPECT_EQ(app->current_level->current_scene, view) << key;
+        EXPECT_EQ(Mix_Playing(-1), repeat == 0 ? 1 : 0) << key; // "switch", as a click plays
+    }
+
+    // A dialog hears the keys alone: Escape answers it, and does not lead to the menu.
+    for (const SDL_Keycode no : {SDLK_ESCAPE, SDLK_n}) {
+        play.click_door("1");
+        EXPECT_FALSE(press(SDLK_LEFT));
+        EXPECT_EQ(app->children.back(), app->enter_confirmation);
+        EXPECT_TRUE(press(no));
+        EXPECT_EQ(app->children, playing);
+    }
+    play.click_door("3");
+    EXPECT_TRUE(press(SDLK_KP_ENTER));
+    EXPECT_EQ(app->level_number, 2);
+    play.lose_level();
+    EXPECT_EQ(app->children, Children{app->retry_confirmation});
+    EXPECT_TRUE(press(SDLK_y)); // from the first hall again
+    EXPECT_EQ(std::pair(app->level_number, app->children),
+              std::pair(1, Children{app->current_level, app->play_ui}));
+
+    EXPECT_TRUE(press(SDLK_ESCAPE));
+    EXPECT_EQ(app->children, Children{app->main_menu});
+    play.click(*app->main_menu->settings_button);
+    EXPECT_TRUE(press(SDLK_ESCAPE));
+    EXPECT_EQ(app->children, Children{app->main_menu});
+    play.click(*app->main_menu->play_button);
+    for (int level = 1; level <= 3; ++level)
+        play.win_level();
+    EXPECT_EQ(app->children, Children{app->complete_ui});
+    EXPECT_TRUE(press(SDLK_ESCAPE));
+    EXPECT_EQ(app->children, Children{app->main_menu});
+}
+
+TEST_F(Keyboard, m_mutes_all_sound_for_the_run_and_shows_a_speaker_mark)
+{
+    const auto mark_shown = [&] {
+        // muted.png, 10 pixels of the design canvas scaled to the window, 24 from the corner.
+        return Support::region_is(app->render_context.renderer, {1002, 19, 2, 2}, Support::blue);
+    };
+    ASSERT_EQ(GE::current_music, "menu_music");
+    EXPECT_TRUE(press(SDLK_m));
+    EXPECT_TRUE(mark_shown());
+    play.click(*app->main_menu->play_button); // the game's music starts silent, effects too
+    EXPECT_EQ(std::tuple(Mix_VolumeMusic(-1), Mix_Volume(-1, -1), Mix_PlayingMusic()),
+              std::tuple(0, 0, 1));
+    EXPECT_TRUE(mark_shown());
+    EXPECT_TRUE(press(SDLK_m));
+    EXPECT_EQ(std::tuple(Mix_VolumeMusic(-1), Mix_Volume(-1, -1), Mix_PlayingMusic()),
+              std::tuple(MIX_MAX_VOLUME, MIX_MAX_VOLUME, 1));
+    EXPECT_FALSE(mark_shown());
+    EXPECT_EQ(saved(), "1024x768\r\n0"); // not kept between runs
+}
+
+} // namespace
