@@ -17,8 +17,7 @@ Level::Level(GE::Render_context* renderer, GE::App_window* window, GE::Game_mode
           event.propagating = false;
       })
 {
-    model->add_event_listener(Events::go_left, go_left_handler);
-    model->add_event_listener(Events::go_right, go_right_handler);
+    listen();
 }
 
 Level::~Level()
@@ -32,6 +31,15 @@ void Level::stop_listening()
     model->remove_event_listener(Events::go_left, go_left_handler);
     model->remove_event_listener(Events::go_right, go_right_handler);
     listening = false;
+}
+
+void Level::listen()
+{
+    if (listening)
+        return;
+    model->add_event_listener(Events::go_left, go_left_handler);
+    model->add_event_listener(Events::go_right, go_right_handler);
+    listening = true;
 }
 
 void Level::add_scene(std::shared_ptr<Scene> scene)
@@ -55,12 +63,14 @@ void Level::watch_door(Room_scene& room)
     });
 }
 
-void Level::turn(int step)
+void Level::turn(int step) { show_view(current_scene + step); }
+
+void Level::show_view(std::int32_t index)
 {
     if (scenes.empty())
         return;
     const auto count = static_cast<std::int32_t>(scenes.size());
-    current_scene = ((current_scene + step) % count + count) % count;
+    current_scene = (index % count + count) % count;
     clear_children();
     add_child(scenes[static_cast<std::size_t>(current_scene)]);
 }

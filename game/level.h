@@ -31,6 +31,10 @@ public:
     // The application calls it when it lets the level go, since the delivery of the click that
     // ended the level may keep the object alive after a new level has started listening.
     void stop_listening();
+    // Listens on the model again, after stop_listening.
+    void listen();
+    // Shows the view `index` of the ring, counted from the first.
+    void show_view(std::int32_t index);
 
     // Appends a view; the first one is shown at once. A room's "door_hit" child reports clicks.
     void add_scene(std::shared_ptr<Scene> scene);
@@ -46,7 +50,7 @@ public:
     GE::Event_listener go_right_handler;
 
 private:
-    bool listening = true;
+    bool listening = false;
 
     void watch_door(Room_scene& room);
     // Shows the view `step` places away from the current one, around the ring.

@@ -13,6 +13,7 @@
 #include "engine/resources/audio.h"
 #include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
+#include "engine/widgets/label.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
 #include "game/display_confirmation.h"
@@ -28,7 +29,9 @@
 #include <SDL_mouse.h>
 #include <SDL_render.h>
 
+#include <algorithm>
 #include <iostream>
+#include <iterator>
 
 namespace Game {
 
@@ -213,21 +216,108 @@ bool Vossmere::handle_key(const SDL_KeyboardEvent& key)
         toggle_fullscreen();
         return true;
     }
+    if (code == SDLK_F5) {
+        reload();
+        request_frame();
+        return true;
+    }
     if (code == SDLK_m) {
         GE::set_muted(!GE::is_muted());
         request_frame();
         return true;
     }
-    if (children.empty())
-        return true;
     // Only the topmost screen hears keys: a dialog keeps them from what lies beneath it. The
     // screen is held here, since what the key does may replace it.
-    const auto screen = children.back();
+    const auto topmost = std::find_if(children.rbegin(), children.rend(),
+                                      [this](const auto& child) { return child != problem; });
+    if (topmost == children.rend())
+        return true;
+    const auto screen = *topmost;
     GE::Key_event press(code);
     screen->dispatch_event(press);
     if (press.changed_something)
         request_frame();
     return true;
+}
+
+void Vossmere::reload()
+{
+    // Everything is built aside first: a file broken while it was edited leaves the game running
+    // as it was, and says what is wrong.
+    const std::int32_t view = current_level->current_scene;
+    current_level->stop_listening();
+    std::shared_ptr<Level> level;
+    std::shared_ptr<Main_menu> menu;
+    std::shared_ptr<Play_ui> overlay;
+    std::shared_ptr<Confirmation> enter, retry;
+    std::shared_ptr<Complete_ui> complete;
+    std::shared_ptr<Display_confirmation> display;
+    std::shared_ptr<Settings_menu> settings_screen = settings_menu;
+    try {
+        level = std::make_shared<Level>(&render_context, &window, model);
+        const std::string file = Level_loader::level_file_of(level_number);
+        GE::naming_errors(file, [&] { Level_loader(&render_context).load(*level, file); });
+        menu = build<Main_menu>(*this, *model, Main_menu::contract.file);
+        overlay = build<Play_ui>(*this, *model, Play_ui::contract.file);
+        enter = build<Confirmation>(*this, *model, Confirmation::contract(enter_dialog).file,
+                                    enter_dialog);
+        retry = build<Confirmation>(*this, *model, Confirmation::contract(retry_dialog).file,
+                                    retry_dialog);
+        complete = build<Complete_ui>(*this, *model, Complete_ui::contract.file);
+        display = build<Display_confirmation>(*this, *model, Display_confirmation::contract.file);
+        if (settings_menu && has_child(settings_menu))
+            settings_screen = GE::naming_errors(Settings_menu::contract.file, [this] {
+                return std::make_shared<Settings_menu>(&render_context, &window, settings, model,
+                                                       *displays);
+            });
+    } catch (const std::exception& error) {
+        level.reset(); // takes the turn handlers of every level with it
+        current_level->listen();
+        show_problem(GE::error_text(error));
+        return;
+    }
+    level->show_view(view);
+    display->seconds_left = display_confirmation->seconds_left;
+    const std::pair<std::shared_ptr<GE::Render_object>, std::shared_ptr<GE::Render_object>> swaps[]{
+        {current_level, level},
+        {main_menu, menu},
+        {play_ui, overlay},
+        {enter_confirmation, enter},
+        {retry_confirmation, retry},
+        {complete_ui, complete},
+        {display_confirmation, display},
+        {settings_menu, settings_screen}};
+    // The same screens as before, in the same order, each in its new make; no old problem.
+    const auto shown = children;
+    clear_children();
+    for (const auto& child : shown) {
+        const auto swap = std::find_if(std::begin(swaps), std::end(swaps),
+                                       [&](const auto& pair) { return pair.first == child; });
+        if (swap != std::end(swaps))
+            add_child(swap->second);
+        else if (child != problem)
+            add_child(child);
+    }
+    current_level = std::move(level);
+    main_menu = std::move(menu);
+    play_ui = std::move(overlay);
+    enter_confirmation = std::move(enter);
+    retry_confirmation = std::move(retry);
+    complete_ui = std::move(complete);
+    display_confirmation = std::move(display);
+    settings_menu = std::move(settings_screen);
+}
+
+void Vossmere::show_problem(const std::string& text)
+{
+    std::cerr << "Vossmere: " << text << '\n';
+    remove_child(problem);
+    const auto& font = GE::Resources::instance().get_font(problem_font_file, 26);
+    problem = std::make_shared<GE::Label>(&render_context, "problem", font,
+                                          SDL_Color{255, 206, 128, 255}, text);
+    problem->horizontal_align = GE::Horizontal_align::center;
+    problem->set_y(1030);
+    add_child(problem);
 }
 
 void Vossmere::toggle_fullscreen()

@@ -17,6 +17,7 @@
 
 namespace GE {
 class Game_model;
+class Label;
 class Ticker;
 struct Window_settings;
 } // namespace GE
@@ -93,6 +94,9 @@ public:
     std::unique_ptr<GE::Ticker> countdown;
     // The speaker mark drawn in the top right corner while the sound is muted (M).
     static constexpr const char* muted_mark_file = "muted.png";
+    // What went wrong with the last reload (F5), shown at the bottom; empty until then.
+    std::shared_ptr<GE::Label> problem;
+    static constexpr const char* problem_font_file = "OpenSans-SemiBold.ttf";
 
 private:
     using Reaction = void (Vossmere::*)();
@@ -104,9 +108,14 @@ private:
     GE::Event_listener listener_for(Reaction reaction);
     void listen_on_model();
 
-    // Keys: Alt+Enter toggles fullscreen, M mutes; any other goes to the topmost screen.
+    // Keys: Alt+Enter toggles fullscreen, M mutes, F5 reloads; any other goes to the topmost
+    // screen.
     bool handle_key(const SDL_KeyboardEvent& key);
     void toggle_fullscreen();
+    // Reads the screens and the current level from their files again, for a level maker who
+    // edits them; the player stays in the same view. A broken file keeps the old ones.
+    void reload();
+    void show_problem(const std::string& text);
     void confirm_display_change();
     void keep_display();
     void revert_display();

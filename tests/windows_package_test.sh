@@ -79,12 +79,17 @@ for _ in $(seq 50); do [ -f "$settings" ] && break; sleep 0.2; done
 [ -f "$settings" ] || fail "the installed game saved no settings in $settings"
 # The player closes the window as Windows' close button does.
 quietly "$wine_run" taskkill /IM vossmere.exe
-for _ in $(seq 50); do xdotool search --name '^Vossmere$' >/dev/null 2>&1 || break; sleep 0.2; done
-xdotool search --name '^Vossmere$' >/dev/null 2>&1 && fail "the game did not close its window"
+# The window goes first, then the process: a running program cannot be uninstalled.
+for _ in $(seq 50); do pgrep -f 'vossmere-package-test.Vossmere.vossmere.exe' >/dev/null || break; sleep 0.2; done
+pgrep -f 'vossmere-package-test.Vossmere.vossmere.exe' >/dev/null && fail "the game did not end"
 
 quietly "$wine_run" "$installed/Uninstall.exe" /S
-# The uninstaller runs from a copy of itself and returns at once: wait for the files to go.
-for _ in $(seq 100); do [ -e "$installed/vossmere.exe" ] || break; sleep 0.2; done
+# The uninstaller runs from a copy of itself and returns at once: wait for it to remove the
+# program and both shortcuts, in whatever order it goes.
+for _ in $(seq 100); do
+  [ -e "$installed/vossmere.exe" ] || [ -e "$start_menu/Vossmere.lnk" ] || [ -e "$desktop" ] || break
+  sleep 0.2
+done
 [ ! -e "$installed/vossmere.exe" ] && [ ! -e "$installed/main_menu.xml" ] ||
   fail "the uninstaller left the program in $installed"
 [ ! -e "$start_menu/Vossmere.lnk" ] && [ ! -e "$desktop" ] || fail "the uninstaller left shortcuts"

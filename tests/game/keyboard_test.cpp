@@ -1,5 +1,6 @@
 #include "engine/resources/audio.h"
 #include "engine/widgets/button.h"
+#include "engine/widgets/label.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
 #include "game/level.h"
@@ -80,6 +81,38 @@ TEST_F(Keyboard, m_mutes_all_sound_for_the_run_and_shows_a_speaker_mark)
               std::tuple(MIX_MAX_VOLUME, MIX_MAX_VOLUME, 1));
     EXPECT_FALSE(mark_shown());
     EXPECT_EQ(saved(), "1024x768\r\n0"); // not kept between runs
+}
+
+TEST_F(Keyboard, f5_reads_the_files_again_and_keeps_the_old_game_when_one_is_broken)
+{
+    play.click(*app->main_menu->play_button);
+    press(SDLK_RIGHT);
+    press(SDLK_RIGHT);
+    const auto old_level = app->current_level;
+    Support::write_level("level_1.xml", {"1", "2", "3", "4", "clocks"}); // a room more
+    EXPECT_TRUE(press(SDLK_F5));
+    ASSERT_NE(app->current_level, old_level);
+    EXPECT_EQ(std::pair(app->current_level->scenes.size(), app->current_level->current_scene),
+              std::pair(std::size_t{5}, 2)); // the player stays in the same view
+    EXPECT_EQ(app->children, (Children{app->current_level, app->play_ui}));
+
+    for (const auto& [file, message] :
+         {std::pair{"level_1.xml", "level_1.xml: Can not load a file with UI"},
+          std::pair{"play_ui.xml", "play_ui.xml: Can not load a file with UI"}}) {
+        const auto level = app->current_level;
+        Support::write_file(file, "<ui><button"); // saved half-edited
+        EXPECT_TRUE(press(SDLK_F5));
+        EXPECT_EQ(app->current_level, level);
+        EXPECT_EQ(app->children, (Children{level, app->play_ui, app->problem}));
+        EXPECT_EQ(app->problem->text, message);
+        press(SDLK_RIGHT); // the old level still turns
+        EXPECT_EQ(level->current_scene, 3);
+        press(SDLK_LEFT);
+        Support::write_level("level_1.xml", {"1", "2", "3", "4", "clocks"});
+        Support::write_buttons("play_ui.xml", {"menu", "go_left", "go_right"});
+    }
+    EXPECT_TRUE(press(SDLK_F5)); // mended: the message goes
+    EXPECT_EQ(app->children, (Children{app->current_level, app->play_ui}));
 }
 
 } // namespace
