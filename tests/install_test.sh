@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the game into a fresh prefix and starts the installed launcher from another folder,
-# headless, until its first frame; then builds the Debian package and looks inside it.
+# headless, until its first frame, and checks its desktop entry and manual page; then builds the
+# Debian package and looks inside it.
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
@@ -13,6 +14,10 @@ cd /
 reported=$(env -u USERPROFILE HOME="$scratch/home" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
   SDL_RENDER_DRIVER=software VOSSMERE_TIMELINE=1 "$scratch/prefix/games/vossmere")
 [[ $reported == *"first frame "* ]] || fail "the installed game did not draw its first frame"
+desktop-file-validate "$scratch/prefix/share/applications/vossmere.desktop" ||
+  fail "the desktop entry is not valid"
+warnings=$(zcat "$scratch/prefix/share/man/man6/vossmere.6.gz" | LC_ALL=C.UTF-8 groff -man -ww -z -Tutf8 2>&1)
+[ -z "$warnings" ] || fail "the manual page has faults: $warnings"
 
 (cd "$build" && cpack -G DEB -B "$scratch/package" >/dev/null)
 package=$(ls "$scratch"/package/*.deb)
@@ -23,6 +28,6 @@ done
 contents=$(dpkg-deb -c "$package")
 for file in ./usr/games/vossmere ./usr/lib/games/vossmere/vossmere \
   ./usr/share/games/vossmere/level_1.xml ./usr/share/applications/vossmere.desktop \
-  ./usr/share/icons/hicolor/256x256/apps/vossmere.png; do
+  ./usr/share/icons/hicolor/256x256/apps/vossmere.png ./usr/share/man/man6/vossmere.6.gz; do
   grep -q " $file\$" <<< "$contents" || fail "the package lacks $file"
 done
