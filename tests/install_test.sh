@@ -25,6 +25,11 @@ depends=$(dpkg-deb -f "$package" Depends)
 for library in libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 libpugixml1v5; do
   [[ $depends == *"$library"* ]] || fail "the package does not depend on $library: $depends"
 done
+description=$(dpkg-deb -f "$package" Description)
+[ "$(wc -l <<<"$description")" -gt 1 ] || fail "the package has no extended description"
+dpkg-deb -x "$package" "$scratch/root"
+readelf -S "$scratch/root/usr/lib/games/vossmere/vossmere" | grep -q '\.symtab' &&
+  fail "the packaged game is not stripped"
 contents=$(dpkg-deb -c "$package")
 for file in ./usr/games/vossmere ./usr/lib/games/vossmere/vossmere \
   ./usr/share/games/vossmere/level_1.xml ./usr/share/applications/vossmere.desktop \
