@@ -1,5 +1,6 @@
 #include "tools/check/data_checker.h"
 
+#include "engine/core/app_window.h"
 #include "engine/core/error_text.h"
 #include "engine/core/game_model.h"
 #include "engine/core/sdl_lifetime.h"
@@ -7,6 +8,7 @@
 #include "engine/resources/image_surface.h"
 #include "engine/resources/resources.h"
 #include "engine/widgets/button.h"
+#include "engine/widgets/label.h"
 #include "engine/widgets/sprite.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
@@ -78,11 +80,35 @@ void collect_buttons(const pugi::xml_node& node, std::set<std::string>& ids, int
     }
 }
 
-// The design canvas as the root of what is laid on it, at scale 1.
+// The root of what is laid on the design canvas, at scale 1.
 class Design_canvas : public GE::Render_object_container {
 public:
     float get_width() override { return Game::design_width; }
     float get_height() override { return Game::design_height; }
+};
+
+// Lends the window the design canvas's size while it lives. Screens lay themselves out by the
+// window's size, so in a window of exactly 1440 by 1080 their rects come out in design units,
+// as the game scales them in any window. Nothing is drawn meanwhile; the size is only recorded.
+class Design_sized_window {
+public:
+    explicit Design_sized_window(GE::App_window& window)
+        : window(window), width(window.width), height(window.height)
+    {
+        window.width = static_cast<std::int32_t>(Game::design_width);
+        window.height = static_cast<std::int32_t>(Game::design_height);
+    }
+    ~Design_sized_window()
+    {
+        window.width = width;
+        window.height = height;
+    }
+    Design_sized_window(const Design_sized_window&) = delete;
+    Design_sized_window& operator=(const Design_sized_window&) = delete;
+
+private:
+    GE::App_window& window;
+    const std::int32_t width, height;
 };
 
 bool overlaps(const GE::Screen_rect& a, const GE::Screen_rect& b)
@@ -96,12 +122,14 @@ std::string box_text(const GE::Screen_rect& box)
     return number(box.x) + "," + number(box.y) + " (" + number(box.w) + "x" + number(box.h) + ")";
 }
 
-// The file a sprite's texture was loaded from, as the texture cache knows it.
-std::string image_of(const GE::Sprite& sprite)
+// How a message names a sprite: its image file, as the texture cache knows it, or a label's text.
+std::string name_of(const GE::Sprite& sprite)
 {
+    if (const auto* label = dynamic_cast<const GE::Label*>(&sprite))
+        return "the label " + in_quotes(label->text);
     for (const auto& [file, texture] : GE::Resources::instance().textures)
         if (texture == sprite.texture)
-            return file;
+            return in_quotes(file);
     return "a sprite";
 }
 
@@ -400,7 +428,7 @@ void Data_checker::build_for_real()
 void Data_checker::check_clear_of_arrows(Game::Play_ui& overlay, Game::Level& level,
                                          const std::string& level_file)
 {
-    // Laid out on the design canvas at scale 1, rects are in design units.
+    const Design_sized_window design_sized(*window);
     const auto canvas = std::make_shared<Design_canvas>();
     canvas->add_child(overlay.shared_from_this());
     std::vector<std::pair<std::string, GE::Screen_rect>> arrows;
@@ -420,7 +448,7 @@ void Data_checker::check_clear_of_arrows(Game::Play_ui& overlay, Game::Level& le
                 continue;
             for (const auto& [side, arrow] : arrows)
                 if (overlaps(box, arrow))
-                    warn(scene_file, in_quotes(image_of(*sprite)) + " at " + box_text(box) +
+                    warn(scene_file, name_of(*sprite) + " at " + box_text(box) +
                                          " lies under the " + side + " turn arrow");
         }
         canvas->remove_child(scene);
