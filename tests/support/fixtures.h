@@ -88,8 +88,8 @@ inline void write_png(const std::string& file, int width, int height, SDL_Color 
 // Writes an Ogg Vorbis file: one second of a sine tone, which the build made with sox.
 inline void write_sound(const std::string& file)
 {
-    std::filesystem::copy_file(VOSSMERE_TEST_TONE, file,
-                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::remove(file); // MinGW's copy_file refuses to overwrite
+    std::filesystem::copy_file(VOSSMERE_TEST_TONE, file);
 }
 
 // The text of the error that `work` throws, with those nested in it; empty when it throws none.

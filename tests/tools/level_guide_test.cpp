@@ -23,9 +23,13 @@ struct Level_guide : Support::Headless_test {
 TEST_F(Level_guide, the_fifth_room_of_level_1_passes_the_checker_and_its_mistakes_read_as_shown)
 {
     const fs::path source = VOSSMERE_SOURCE_DIR;
-    fs::copy(VOSSMERE_RUN_DIR, ".", fs::copy_options::recursive);
-    for (const auto& file : fs::directory_iterator(source / "docs/examples/fifth-room"))
-        fs::copy_file(file.path(), file.path().filename(), fs::copy_options::overwrite_existing);
+    // The shipped data, then the example's files over it (both folders are flat). What is
+    // replaced goes first: MinGW's copy_file refuses to overwrite.
+    for (const fs::path& folder : {fs::path(VOSSMERE_RUN_DIR), source / "docs/examples/fifth-room"})
+        for (const auto& file : fs::directory_iterator(folder)) {
+            fs::remove(file.path().filename());
+            fs::copy_file(file.path(), file.path().filename());
+        }
     const auto check = [&] {
         Strings found;
         for (const auto& problem : Tools::Data_checker(context(), &app->window).check())
