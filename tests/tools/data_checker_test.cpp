@@ -70,6 +70,8 @@ TEST_F(Data_checker, passes_a_whole_folder_and_reports_every_problem_of_a_broken
                            "level_3.xml:1: a picture's hint is written only in levels 1 and 2",
                            "clocks.xml:3: is not well-formed XML: Start-end tags mismatch",
                            "level_3.xml:1: scene \"clocks.xml\" cannot be built",
+                           "level_3.xml:1: has more than one picture or clocks: only the last "
+                           "chooses the right door",
                            "metalClick.ogg:0: is missing: the game plays it as \"switch\"",
                        }));
 }

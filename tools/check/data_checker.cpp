@@ -320,13 +320,21 @@ void Data_checker::check_level(int number)
         return;
     }
     int doors = 0;
+    int deciders = 0; // pictures and clocks, each of which chooses the right door
     for (const pugi::xml_node& scene : root.children("scene")) {
         check_scene(level, scene, doors);
-        const bool door = std::string_view(scene.attribute("type").as_string("")) ==
-                              Game::Level_loader::room_type &&
-                          !scene.attribute("door_label").empty();
-        doors += door ? 1 : 0;
+        const std::string_view type = scene.attribute("type").as_string("");
+        doors += type == Game::Level_loader::room_type && !scene.attribute("door_label").empty();
+        deciders +=
+            type == Game::Level_loader::picture_type || type == Game::Level_loader::clocks_type;
     }
+    // Without one, no door is the way out; of several, the last one decides and the others' hints
+    // may point at the wrong door.
+    if (deciders != 1)
+        report(name, 1,
+               std::string(deciders == 0 ? "has no picture or clocks: no door would lead on"
+                                         : "has more than one picture or clocks: only the "
+                                           "last chooses the right door"));
 }
 
 void Data_checker::check_scene(const Xml_file& level, const pugi::xml_node& scene, int doors_before)
