@@ -22,7 +22,8 @@ warnings=$(zcat "$scratch/prefix/share/man/man6/vossmere.6.gz" | LC_ALL=C.UTF-8 
 (cd "$build" && cpack -G DEB -B "$scratch/package" >/dev/null)
 package=$(ls "$scratch"/package/*.deb)
 depends=$(dpkg-deb -f "$package" Depends)
-for library in libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 libpugixml1v5; do
+for library in libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 libpugixml1v5 \
+  fonts-open-sans; do
   [[ $depends == *"$library"* ]] || fail "the package does not depend on $library: $depends"
 done
 description=$(dpkg-deb -f "$package" Description)
@@ -30,6 +31,11 @@ description=$(dpkg-deb -f "$package" Description)
 dpkg-deb -x "$package" "$scratch/root"
 readelf -S "$scratch/root/usr/lib/games/vossmere/vossmere" | grep -q '\.symtab' &&
   fail "the packaged game is not stripped"
+# The package's font is fonts-open-sans's own, through a link that holds once installed.
+font_link=$(readlink "$scratch/root/usr/share/games/vossmere/OpenSans-SemiBold.ttf") ||
+  fail "the package's font is not a link to the system's"
+[ -f "$(realpath -m "/usr/share/games/vossmere/$font_link")" ] ||
+  fail "the package's font link leads nowhere: $font_link"
 contents=$(dpkg-deb -c "$package")
 for file in ./usr/games/vossmere ./usr/lib/games/vossmere/vossmere \
   ./usr/share/games/vossmere/level_1.xml ./usr/share/applications/vossmere.desktop \
