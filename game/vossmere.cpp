@@ -108,18 +108,38 @@ Vossmere::Vossmere(const std::string& title, std::uint32_t clear_colour,
         complete_start(passed);
 }
 
+Vossmere::Run_screens Vossmere::build_screens()
+{
+    return {
+        build<Play_ui>(*this, *model, Play_ui::contract.file),
+        build<Confirmation>(*this, *model, Confirmation::contract(enter_dialog).file, enter_dialog),
+        build<Confirmation>(*this, *model, Confirmation::contract(retry_dialog).file, retry_dialog),
+        build<Complete_ui>(*this, *model, Complete_ui::contract.file),
+        build<Display_confirmation>(*this, *model, Display_confirmation::contract.file)};
+}
+
+void Vossmere::take(Run_screens screens)
+{
+    play_ui = std::move(screens.play_ui);
+    enter_confirmation = std::move(screens.enter_confirmation);
+    retry_confirmation = std::move(screens.retry_confirmation);
+    complete_ui = std::move(screens.complete_ui);
+    display_confirmation = std::move(screens.display_confirmation);
+}
+
+std::shared_ptr<Settings_menu> Vossmere::build_settings_menu()
+{
+    return GE::naming_errors(Settings_menu::contract.file, [this] {
+        return std::make_shared<Settings_menu>(&render_context, &window, settings, model,
+                                               *displays);
+    });
+}
+
 void Vossmere::complete_start(const Start_phases& passed)
 {
     GE::open_audio();
     pass(passed, "audio");
-    play_ui = build<Play_ui>(*this, *model, Play_ui::contract.file);
-    enter_confirmation =
-        build<Confirmation>(*this, *model, Confirmation::contract(enter_dialog).file, enter_dialog);
-    retry_confirmation =
-        build<Confirmation>(*this, *model, Confirmation::contract(retry_dialog).file, retry_dialog);
-    complete_ui = build<Complete_ui>(*this, *model, Complete_ui::contract.file);
-    display_confirmation =
-        build<Display_confirmation>(*this, *model, Display_confirmation::contract.file);
+    take(build_screens());
     pass(passed, "screens");
     load_level();
     pass(passed, "level");
@@ -248,28 +268,16 @@ void Vossmere::reload()
     current_level->stop_listening();
     std::shared_ptr<Level> level;
     std::shared_ptr<Main_menu> menu;
-    std::shared_ptr<Play_ui> overlay;
-    std::shared_ptr<Confirmation> enter, retry;
-    std::shared_ptr<Complete_ui> complete;
-    std::shared_ptr<Display_confirmation> display;
+    Run_screens fresh;
     std::shared_ptr<Settings_menu> settings_screen = settings_menu;
     try {
         level = std::make_shared<Level>(&render_context, &window, model);
         const std::string file = Level_loader::level_file_of(level_number);
         GE::naming_errors(file, [&] { Level_loader(&render_context).load(*level, file); });
         menu = build<Main_menu>(*this, *model, Main_menu::contract.file);
-        overlay = build<Play_ui>(*this, *model, Play_ui::contract.file);
-        enter = build<Confirmation>(*this, *model, Confirmation::contract(enter_dialog).file,
-                                    enter_dialog);
-        retry = build<Confirmation>(*this, *model, Confirmation::contract(retry_dialog).file,
-                                    retry_dialog);
-        complete = build<Complete_ui>(*this, *model, Complete_ui::contract.file);
-        display = build<Display_confirmation>(*this, *model, Display_confirmation::contract.file);
+        fresh = build_screens();
         if (settings_menu && has_child(settings_menu))
-            settings_screen = GE::naming_errors(Settings_menu::contract.file, [this] {
-                return std::make_shared<Settings_menu>(&render_context, &window, settings, model,
-                                                       *displays);
-            });
+            settings_screen = build_settings_menu();
     } catch (const std::exception& error) {
         level.reset(); // takes the turn handlers of every level with it
         current_level->listen();
@@ -277,15 +285,15 @@ void Vossmere::reload()
         return;
     }
     level->show_view(view);
-    display->seconds_left = display_confirmation->seconds_left;
+    fresh.display_confirmation->seconds_left = display_confirmation->seconds_left;
     const std::pair<std::shared_ptr<GE::Render_object>, std::shared_ptr<GE::Render_object>> swaps[]{
         {current_level, level},
         {main_menu, menu},
-        {play_ui, overlay},
-        {enter_confirmation, enter},
-        {retry_confirmation, retry},
-        {complete_ui, complete},
-        {display_confirmation, display},
+        {play_ui, fresh.play_ui},
+        {enter_confirmation, fresh.enter_confirmation},
+        {retry_confirmation, fresh.retry_confirmation},
+        {complete_ui, fresh.complete_ui},
+        {display_confirmation, fresh.display_confirmation},
         {settings_menu, settings_screen}};
     // The same screens as before, in the same order, each in its new make; no old problem.
     const auto shown = children;
@@ -300,11 +308,7 @@ void Vossmere::reload()
     }
     current_level = std::move(level);
     main_menu = std::move(menu);
-    play_ui = std::move(overlay);
-    enter_confirmation = std::move(enter);
-    retry_confirmation = std::move(retry);
-    complete_ui = std::move(complete);
-    display_confirmation = std::move(display);
+    take(std::move(fresh));
     settings_menu = std::move(settings_screen);
 }
 
@@ -414,10 +418,7 @@ void Vossmere::show_current_screen()
         add_child(play_ui); // the overlay lies above the level
         GE::play_music("game_music");
     } else if (screen == Screens::settings_menu) {
-        settings_menu = GE::naming_errors(Settings_menu::contract.file, [this] {
-            return std::make_shared<Settings_menu>(&render_context, &window, settings, model,
-                                                   *displays);
-        });
+        settings_menu = build_settings_menu();
         add_child(settings_menu);
     } else if (screen == Screens::main_menu) {
         add_child(main_menu);

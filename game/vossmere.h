@@ -122,6 +122,17 @@ private:
     void close_display_dialog();
     void rebuild_for_display();
     void draw_muted_mark(float canvas_left, float scale);
+    // The screens read from their files with the rest of the start, and again on F5 (the main
+    // menu comes first; the settings screen is built each time it is shown).
+    struct Run_screens {
+        std::shared_ptr<Play_ui> play_ui;
+        std::shared_ptr<Confirmation> enter_confirmation, retry_confirmation;
+        std::shared_ptr<Complete_ui> complete_ui;
+        std::shared_ptr<Display_confirmation> display_confirmation;
+    };
+    Run_screens build_screens();
+    void take(Run_screens screens);
+    std::shared_ptr<Settings_menu> build_settings_menu();
     void apply_settings();
     void exit_game();
     void open_door_dialog();
