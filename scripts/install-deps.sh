@@ -12,7 +12,7 @@ packages=(
   xvfb xauth
   clang-format sox libsox-fmt-base librsvg2-bin
   clang libclang-rt-14-dev
-  libbenchmark-dev valgrind xdotool x11-apps desktop-file-utils groff-base
+  libbenchmark-dev valgrind xdotool x11-apps desktop-file-utils groff-base lintian appstream
 )
 if [ "${1:-}" = windows ]; then
   packages+=(
