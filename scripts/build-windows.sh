@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Windows game on Debian: installs the cross compiler, Wine and NSIS, builds the
-# libraries from Debian's sources once (cached outside the tree, see windows/build-libraries.sh),
+# libraries from Debian's sources once (cached outside the tree, see build-libraries.sh),
 # cross-compiles the game, its data checker and its tests, and makes the packages:
 #   build/windows/vossmere-<version>-win64.zip
 #   build/windows/vossmere-<version>-win64-setup.exe
@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh windows
-prefix=$(bash scripts/windows/build-libraries.sh)
+prefix=$(bash scripts/build-libraries.sh windows)
 # New libraries: CMake must find each of them again.
 if ! grep -qxF "VOSSMERE_WINDOWS_PREFIX:UNINITIALIZED=$prefix" build/windows/CMakeCache.txt 2>/dev/null; then
   rm -f build/windows/CMakeCache.txt

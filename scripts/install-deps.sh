@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Vossmere needs to build, test and run; does nothing when all are there.
 # With "windows", also those of the Windows build: the cross compiler, Wine, NSIS and the sources'
-# tools.
+# tools; with "web", those of the browser build: Emscripten, Chromium and Node.js's npm.
 set -euo pipefail
 
 packages=(
@@ -19,6 +19,11 @@ if [ "${1:-}" = windows ]; then
     g++-mingw-w64-x86-64-posix ninja-build googletest python3
     wine wine64 libgl1-mesa-dri nsis unzip xz-utils
   )
+fi
+if [ "${1:-}" = web ]; then
+  packages+=(emscripten ninja-build python3 xz-utils chromium)
+  # Node.js and npm from elsewhere serve as well as Debian's.
+  command -v npm >/dev/null || packages+=(nodejs npm)
 fi
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite twice: a normal build, then one under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Warnings are errors in both. Then fuzzes the loaders briefly, and
-# builds the Windows game and runs its tests under Wine.
+# UndefinedBehaviorSanitizer. Warnings are errors in both. Then fuzzes the loaders briefly, builds
+# the Windows game and runs its tests under Wine, and builds the browser game and plays it through
+# in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,3 +25,4 @@ build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVOSSMERE_SANITIZE=ON
 # new inputs find nothing.
 bash tools/fuzz/run.sh --seconds 10
 bash scripts/build-windows.sh --test
+bash scripts/build-web.sh --test

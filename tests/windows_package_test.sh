@@ -61,6 +61,8 @@ for _ in $(seq 100); do
   sleep 0.2
 done
 [ -n "$window" ] || fail "the game started from its shortcut showed no window"
+# The window opens before the game has read its screens; a busy machine needs a moment more.
+sleep 2
 # Clicks a point of the game's 1440 by 1080 canvas, drawn in a 1024 by 768 client area inside
 # the frame Wine draws itself.
 eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -69,7 +71,7 @@ click() {
   local top=$((HEIGHT - 768 - border))
   xdotool mousemove --window "$window" $((border + $1 * 1024 / 1440)) $((top + $2 * 768 / 1080)) \
     click 1
-  sleep 0.5
+  sleep 1
 }
 click 720 592 # Settings
 click 894 840 # Apply

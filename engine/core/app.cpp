@@ -1,6 +1,6 @@
 #include "engine/core/app.h"
 
-#include "engine/core/sdl_runtime_error.h"
+#include "engine/core/wait_event.h"
 #include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
 
@@ -90,8 +90,7 @@ bool App::next_event(SDL_Event& event)
     // otherwise sleep until something happens.
     if (redraw_each_pass)
         return SDL_PollEvent(&event) == 1;
-    if (SDL_WaitEvent(&event) == 0)
-        throw SDL_runtime_error::from_sdl();
+    wait_event(event);
     return true;
 }
 

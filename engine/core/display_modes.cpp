@@ -5,6 +5,7 @@
 #include "engine/core/window_settings.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <utility>
 
@@ -15,12 +16,14 @@ namespace {
 // Just below 4/3 in single precision, so that 4:3 itself is offered and 5:4 is not.
 constexpr float narrowest_aspect = 1.3323333f;
 
+#ifndef __EMSCRIPTEN__
 int checked_count(int count)
 {
     if (count < 0)
         throw SDL_runtime_error::from_sdl();
     return count;
 }
+#endif
 
 // Gives the window the mode of `settings`; false when the display refuses it.
 bool try_mode(App_window& window, const Window_settings& settings, const Display_source& source)
@@ -64,6 +67,38 @@ void change_window_mode(App_window& window, const Resolution& resolution, bool f
         SDL_SetWindowPosition(window.handle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 }
 
+#ifdef __EMSCRIPTEN__
+
+namespace {
+
+// The sizes a page offers, largest first as SDL lists modes.
+constexpr std::array<std::pair<int, int>, 7> canvas_sizes{
+    {{1920, 1080}, {1600, 900}, {1440, 1080}, {1280, 960}, {1280, 720}, {1024, 768}, {800, 600}}};
+
+} // namespace
+
+// A page has no display modes: the game draws its canvas at the size chosen, which the page shows
+// scaled to fit, and fullscreen is the browser's, which keeps that size and shape.
+const Display_source& sdl_displays()
+{
+    static const Display_source source{
+        [] { return 1; }, [](int) { return static_cast<int>(canvas_sizes.size()); },
+        [](int, int index) {
+            SDL_DisplayMode mode{};
+            mode.w = canvas_sizes.at(static_cast<std::size_t>(index)).first;
+            mode.h = canvas_sizes.at(static_cast<std::size_t>(index)).second;
+            return mode;
+        },
+        [](App_window& window, const Resolution& resolution, bool fullscreen) {
+            window.set_size(resolution.width, resolution.height);
+            check_sdl(
+                SDL_SetWindowFullscreen(window.handle, fullscreen ? SDL_WINDOW_FULLSCREEN : 0));
+        }};
+    return source;
+}
+
+#else
+
 const Display_source& sdl_displays()
 {
     static const Display_source source{
@@ -76,6 +111,8 @@ const Display_source& sdl_displays()
         }};
     return source;
 }
+
+#endif
 
 void list_display_modes(std::vector<std::string>& out, std::int32_t max_modes_per_display,
                         const Display_source& source)

@@ -14,6 +14,9 @@
 
 #ifdef _WIN32
 #include <io.h>
+#elif defined(__EMSCRIPTEN__)
+#include <emscripten.h>
+#include <unistd.h>
 #else
 #include <unistd.h>
 #endif
@@ -50,6 +53,19 @@ std::unique_ptr<Resolution> resolution_of(const std::string& word)
     if (!is_side(text.substr(0, separator)) || !is_side(text.substr(separator + 1)))
         return nullptr;
     return std::make_unique<Resolution>(word);
+}
+
+// In a browser the folder is a copy in memory of one kept in IndexedDB: store the copy there, so
+// that it outlives the page. The browser finishes it a moment later.
+void keep_in_browser_storage()
+{
+#ifdef __EMSCRIPTEN__
+    EM_ASM(FS.syncfs(
+        false, function(error) {
+            if (error)
+                err('Vossmere: the settings could not be stored: ' + error);
+        }););
+#endif
 }
 
 // Writes `bytes` as the whole file and waits until they are on the disk, so that a power cut
@@ -114,8 +130,10 @@ void save_settings(const Window_settings& settings)
     std::error_code error;
     if (written)
         std::filesystem::rename(temporary, path, error);
-    if (written && !error)
+    if (written && !error) {
+        keep_in_browser_storage();
         return;
+    }
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
     throw GE_runtime_error("Can not write the settings file");

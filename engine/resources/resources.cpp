@@ -24,6 +24,13 @@ typename Map::mapped_type& lookup_or_load(Map& cache, const typename Map::key_ty
     return cache.emplace(key, std::move(loaded)).first->second;
 }
 
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+// A page without threads decodes the images when they are first asked for.
+constexpr auto prefetch_policy = std::launch::deferred;
+#else
+constexpr auto prefetch_policy = std::launch::async;
+#endif
+
 } // namespace
 
 Resources& Resources::instance()
@@ -57,7 +64,7 @@ void Resources::prefetch_images(std::vector<std::string> files)
 {
     if (decoding.valid()) // what an earlier call decoded is kept
         prefetched.merge(decoding.get());
-    decoding = std::async(std::launch::async, [files = std::move(files)] {
+    decoding = std::async(prefetch_policy, [files = std::move(files)] {
         Surfaces decoded;
         for (const auto& file : files) {
             try {

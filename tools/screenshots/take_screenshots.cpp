@@ -1,7 +1,9 @@
-// take-screenshots DATA_DIR OUT_DIR [--every-view]: plays the game headless with the software
-// renderer, through the mouse as a player would, and saves the frames a reader of the README
-// should see as PNG. With --every-view it saves instead each view of each level, turning right
-// from the first (level_1_view_1.png, ...): what a play tester sees, in ring order.
+// take-screenshots DATA_DIR OUT_DIR [--every-view] [--size WxH]: plays the game headless with the
+// software renderer, through the mouse as a player would, and saves the frames a reader of the
+// README should see as PNG. With --every-view it saves instead each view of each level, turning
+// right from the first (level_1_view_1.png, ...): what a play tester sees, in ring order. The
+// frames are 720x540 unless --size names another resolution (the browser test compares its own
+// frames with these).
 #include "engine/core/error_text.h"
 #include "engine/core/game_model.h"
 #include "engine/core/sdl_lifetime.h"
@@ -34,8 +36,7 @@
 namespace {
 
 // Half the design canvas: small files, still sharp.
-constexpr int width = 720;
-constexpr int height = 540;
+constexpr const char* default_size = "720x540";
 
 class Photographer {
 public:
@@ -122,9 +123,20 @@ void every_view(Game::Vossmere& app, Photographer& camera)
 
 int main(int argc, char* argv[])
 {
-    const bool views = argc == 4 && std::string(argv[3]) == "--every-view";
-    if (argc != 3 && !views) {
-        std::cerr << "usage: take-screenshots DATA_DIR OUT_DIR [--every-view]\n";
+    bool views = false;
+    std::string size = default_size;
+    bool usable = argc >= 3;
+    for (int index = 3; usable && index < argc; ++index) {
+        const std::string option = argv[index];
+        if (option == "--every-view")
+            views = true;
+        else if (option == "--size" && index + 1 < argc)
+            size = argv[++index];
+        else
+            usable = false;
+    }
+    if (!usable) {
+        std::cerr << "usage: take-screenshots DATA_DIR OUT_DIR [--every-view] [--size WxH]\n";
         return 2;
     }
     GE::use_headless_drivers();
@@ -135,8 +147,7 @@ int main(int argc, char* argv[])
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "best");
         const GE::SDL_lifetime sdl;
         Game::Vossmere_model model;
-        const auto app =
-            Tools::open_game(model, std::to_string(width) + "x" + std::to_string(height));
+        const auto app = Tools::open_game(model, size);
         Photographer camera(*app, out);
         views ? every_view(*app, camera) : tour(*app, camera);
         return 0;

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds the libraries of the Windows game (SDL2, FreeType, SDL2_image, SDL2_ttf, SDL2_mixer,
-# pugixml) from Debian's own source packages with the MinGW-w64 cross compiler, static, into a
-# cache folder outside the source tree. A build is kept per set of source versions (and per
-# version of this script), so a second run only checks the versions and prints the prefix.
+# Builds the libraries of the Windows or the web game (SDL2, FreeType, SDL2_image, SDL2_ttf,
+# SDL2_mixer, pugixml) from Debian's own source packages, with the MinGW-w64 cross compiler or with
+# Emscripten, static, into a cache folder outside the source tree. A build is kept per set of source
+# versions (and per version of this script and of the compiler's setup), so a second run only checks
+# the versions and prints the prefix.
 #
-# Usage: build-libraries.sh          prints the prefix holding lib/, include/ and the CMake files
+# Usage: build-libraries.sh windows|web    prints the prefix holding lib/, include/ and CMake files
 # The cache is $VOSSMERE_CACHE, else $XDG_CACHE_HOME/vossmere, else ~/.cache/vossmere.
 set -euo pipefail
 
@@ -25,9 +26,19 @@ libraries=(
   "pugixml -DPUGIXML_BUILD_TESTS=OFF"
 )
 source_packages=("${libraries[@]%%[[:space:]]*}")
+platform=${1:?"usage: build-libraries.sh windows|web"}
 here=$(cd "$(dirname "$0")" && pwd)
-toolchain=$here/../../cmake/mingw-w64-x86_64.cmake
-cache=${VOSSMERE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vossmere}/windows
+case $platform in
+  windows)
+    toolchain=$here/../cmake/mingw-w64-x86_64.cmake
+    configure=(cmake -DCMAKE_TOOLCHAIN_FILE="$toolchain")
+    compiler_setup() { cat "$toolchain"; } ;;
+  web)
+    configure=(emcmake cmake)
+    compiler_setup() { emcc --version; } ;;
+  *) echo "build-libraries: no such platform: $platform" >&2; exit 2 ;;
+esac
+cache=${VOSSMERE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vossmere}/$platform
 mkdir -p "$cache"
 
 log() { echo "build-libraries: $*" >&2; }
@@ -65,7 +76,8 @@ build_key() {
   local package
   {
     for package in "${source_packages[@]}"; do basename "$(orig_tarball "$package")"; done
-    cat "$0" "$toolchain"
+    cat "$0"
+    compiler_setup
   } | sha256sum | cut -c1-16
 }
 
@@ -82,9 +94,9 @@ unpack() {
 cmake_build() {
   local source=$1 prefix=$2
   shift 2
-  local build=$source/build-windows
-  cmake -S "$source" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DVOSSMERE_WINDOWS_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release \
+  local build=$source/build-$platform
+  "${configure[@]}" -S "$source" -B "$build" -G Ninja -DVOSSMERE_WINDOWS_PREFIX="$prefix" \
+    -DCMAKE_FIND_ROOT_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
     -DBUILD_SHARED_LIBS=OFF "$@" >"$build.log" 2>&1 ||
     { tail -n 30 "$build.log" >&2; return 1; }
@@ -124,7 +136,7 @@ fi
 key=$(build_key)
 prefix=$cache/libraries-$key
 if [ ! -f "$prefix/.complete" ]; then
-  log "building the Windows libraries into $prefix (a few minutes, once)"
+  log "building the $platform libraries into $prefix (a few minutes, once)"
   work=$cache/work
   rm -rf "$prefix" "$work"
   mkdir -p "$prefix" "$work"
