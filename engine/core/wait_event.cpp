@@ -17,7 +17,7 @@ namespace {
 // The browser runs the page while the game sleeps here; the promise is kept where the event
 // handlers find it.
 EM_ASYNC_JS(void, sleep_until_woken, (),
-            { await new Promise(resolve = > { Module.wakeGame = resolve; }); });
+            { await new Promise(function(resolve) { Module.wakeGame = resolve; }); });
 
 EM_JS(void, wake_game, (), {
     const resolve = Module.wakeGame;
