@@ -14,11 +14,11 @@
 
 #ifdef _WIN32
 #include <io.h>
-#elif defined(__EMSCRIPTEN__)
-#include <emscripten.h>
-#include <unistd.h>
 #else
 #include <unistd.h>
+#endif
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
 #endif
 
 namespace GE {
