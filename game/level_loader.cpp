@@ -2,7 +2,7 @@
 
 #include "engine/core/error_text.h"
 #include "engine/core/ge_runtime_error.h"
-#include "engine/resources/regular_file.h"
+#include "engine/resources/load_xml_file.h"
 #include "engine/widgets/label.h"
 #include "game/hint_text.h"
 #include "game/level.h"
@@ -19,8 +19,7 @@ Level_loader::Level_loader(GE::Render_context* renderer, std::uint64_t seed)
 
 void Level_loader::load(Level& level, const std::string& file_name)
 {
-    if (!GE::is_regular_file(file_name) ||
-        !document.load_file(file_name.c_str(), pugi::parse_default, pugi::encoding_auto))
+    if (!GE::load_xml_file(document, file_name))
         throw GE::GE_runtime_error("Can not load a file with UI");
     level_file = file_name;
     std::vector<std::string> door_labels;

@@ -3,7 +3,7 @@
 #include "engine/core/ge_runtime_error.h"
 #include "engine/core/render_context.h"
 #include "engine/core/render_object_container.h"
-#include "engine/resources/regular_file.h"
+#include "engine/resources/load_xml_file.h"
 #include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
 #include "engine/widgets/button.h"
@@ -331,7 +331,7 @@ std::vector<std::string> UI_Loader::images_named_in(const std::string& file_name
 {
     std::vector<std::string> images;
     pugi::xml_document file;
-    if (!is_regular_file(file_name) || !file.load_file(file_name.c_str()))
+    if (!load_xml_file(file, file_name))
         return images;
     for (const pugi::xpath_node& found : file.select_nodes("//*")) {
         const UI_element* element = UI_Loader::element(found.node().name());
@@ -352,8 +352,7 @@ void UI_Loader::load(Render_object_container* target, const std::string& file_na
 void UI_Loader::load_file(Render_object_container* target, const std::string& file_name,
                           const char* failure)
 {
-    if (!is_regular_file(file_name) ||
-        !document->load_file(file_name.c_str(), pugi::parse_default, pugi::encoding_auto))
+    if (!load_xml_file(*document, file_name))
         throw GE_runtime_error(failure);
     file_loading = file_name;
     depth = 0;

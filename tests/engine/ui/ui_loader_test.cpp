@@ -271,4 +271,20 @@ TEST_F(UI_loader, builds_nothing_from_a_root_other_than_the_one_it_is_told_or_a_
             << file;
 }
 
+// The data names files in UTF-8, as SDL opens them, whatever the system's code page.
+TEST_F(UI_loader, reads_a_screen_and_its_image_named_outside_the_ansi_code_page)
+{
+    const std::u8string screen = u8"sal\u00f3n \u03a9\u03bc.xml",
+                        image = u8"\u0104\u0119 \u7528.png";
+    const auto utf8 = [](const std::u8string& name) {
+        return std::string(name.begin(), name.end());
+    };
+    Support::write_png(utf8(image), 30, 20, Support::green);
+    std::ofstream(std::filesystem::path(screen))
+        << R"(<ui><sprite image=")" << utf8(image) << "\"/></ui>";
+    const std::string failure = Support::error_of([&] { loader.load(app.get(), utf8(screen)); });
+    EXPECT_EQ(describe_all(app->children) + failure, "sprite 0,0 30x20");
+    EXPECT_EQ(GE::UI_Loader::images_named_in(utf8(screen)), std::vector{utf8(image)});
+}
+
 } // namespace
