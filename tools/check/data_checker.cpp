@@ -6,6 +6,7 @@
 #include "engine/core/sdl_lifetime.h"
 #include "engine/core/window_settings.h"
 #include "engine/resources/image_surface.h"
+#include "engine/resources/regular_file.h"
 #include "engine/resources/resources.h"
 #include "engine/widgets/button.h"
 #include "engine/widgets/label.h"
@@ -43,7 +44,7 @@ bool holds_elements(std::string_view name)
 // As deep as the game builds elements inside one another.
 constexpr int max_depth = 64;
 
-bool exists(const std::string& file) { return std::filesystem::is_regular_file(file); }
+bool exists(const std::string& file) { return GE::is_regular_file(file); }
 
 // Whether a file name reaches outside the data folder: absolute, or climbing out through "..".
 // The game loads it all the same, but a level made so works only on its maker's machine.

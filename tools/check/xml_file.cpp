@@ -1,19 +1,20 @@
 #include "tools/check/xml_file.h"
 
+#include "engine/resources/regular_file.h"
+
 #include <algorithm>
-#include <fstream>
-#include <sstream>
+#include <optional>
 
 namespace Tools {
 
 Xml_file::Xml_file(std::string name) : name(std::move(name))
 {
-    std::ifstream in(this->name, std::ios::binary);
-    if (!in) {
+    std::optional<std::string> bytes = GE::read_regular_file(this->name);
+    if (!bytes) {
         failure = "is missing or cannot be read";
         return;
     }
-    content = (std::ostringstream() << in.rdbuf()).str();
+    content = *std::move(bytes);
     const pugi::xml_parse_result result = document.load_buffer(
         content.data(), content.size(), pugi::parse_default, pugi::encoding_auto);
     if (!result) {

@@ -1,5 +1,6 @@
 #include "tools/fuzz/headless_session.h"
 
+#include "engine/resources/load_xml_file.h"
 #include "engine/resources/resources.h"
 #include "tools/driver/game_driver.h"
 
@@ -105,7 +106,7 @@ void Headless_session::load_shipped_resources()
         if (entry.path().extension() == ".png")
             resources.get_texture(&application->render_context, file);
         pugi::xml_document document;
-        if (entry.path().extension() != ".xml" || !document.load_file(entry.path().c_str()))
+        if (entry.path().extension() != ".xml" || !GE::load_xml_file(document, file))
             continue;
         for (const auto& font : document.select_nodes("//font")) {
             const pugi::xml_node node = font.node();
