@@ -37,6 +37,18 @@ Display_confirmation::Display_confirmation(GE::Render_context* renderer, GE::App
         Keys::no);
 }
 
+void Display_confirmation::dispatch_event(GE::Event& event)
+{
+    Screen::dispatch_event(event);
+    event.propagating = false;
+}
+
+void Display_confirmation::continue_from(const Display_confirmation& shown)
+{
+    seconds_left = shown.seconds_left;
+    show_seconds_left();
+}
+
 void Display_confirmation::restart()
 {
     seconds_left = seconds;

@@ -13,14 +13,20 @@ namespace Game {
 
 // Asks whether to keep a display mode just applied, built from "display_confirmation.xml":
 // "keep" reaches the model as "display_keep", "revert" as "display_revert", and so does the
-// countdown when it runs out. The click goes no further.
+// countdown when it runs out. It is modal: no event it receives goes further, so nothing beneath
+// it acts while it asks.
 class Display_confirmation : public Screen {
 public:
     Display_confirmation(GE::Render_context* renderer, GE::App_window* window,
                          GE::Game_model* model);
 
+    void dispatch_event(GE::Event& event) override;
+    using Screen::dispatch_event;
+
     // Shows the whole countdown again, for a mode just applied.
     void restart();
+    // Shows the seconds `shown` has left, for a dialog read again from its file in its place.
+    void continue_from(const Display_confirmation& shown);
     // One second less; at none left, reverts.
     void count_down();
 

@@ -63,6 +63,16 @@ void Level::watch_door(Room_scene& room)
     });
 }
 
+bool Level::select_door(const std::string& label)
+{
+    selected_door_label = nullptr;
+    for (const auto& scene : scenes)
+        if (const auto* room = dynamic_cast<const Room_scene*>(scene.get());
+            room != nullptr && room->door_label == label)
+            selected_door_label = &room->door_label;
+    return selected_door_label != nullptr;
+}
+
 void Level::turn(int step) { show_view(current_scene + step); }
 
 void Level::show_view(std::int32_t index)

@@ -36,6 +36,10 @@ public:
     // Shows the view `index` of the ring, counted from the first.
     void show_view(std::int32_t index);
 
+    // Takes the door `label` as the one clicked last, if a room of the level has it; answers
+    // whether one has.
+    bool select_door(const std::string& label);
+
     // Appends a view; the first one is shown at once. A room's "door_hit" child reports clicks.
     void add_scene(std::shared_ptr<Scene> scene);
 

@@ -8,6 +8,7 @@
 #include "game/level.h"
 #include "game/room_scene.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace Game {
@@ -81,6 +82,9 @@ bool Level_loader::shows_hints(const std::string& file_name)
 
 const std::string& Level_loader::draw_door(const std::vector<std::string>& door_labels)
 {
+    if (const auto kept = std::find(door_labels.begin(), door_labels.end(), preferred_door);
+        kept != door_labels.end())
+        return *kept;
     const std::uint64_t drawn = random();
     return door_labels[drawn % door_labels.size()];
 }

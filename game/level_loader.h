@@ -60,6 +60,9 @@ public:
     void replace_label(Scene& scene, const std::string& id, const std::string& text);
 
     GE::Render_context* renderer; // not owned
+    // The door a picture's draw takes when the level has it: a level read again keeps its right
+    // door, and its picture the same hint. Empty: drawn at random.
+    std::string preferred_door;
     Scene_loader scene_loader;
     pugi::xml_document document;
 

@@ -7,7 +7,6 @@
 #include "engine/core/mouse_event.h"
 #include "engine/core/sdl_lifetime.h"
 #include "engine/core/sdl_runtime_error.h"
-#include "engine/core/ticker.h"
 #include "engine/core/window_settings.h"
 #include "engine/persistence/settings_file.h"
 #include "engine/resources/audio.h"
@@ -23,6 +22,7 @@
 #include "game/level_loader.h"
 #include "game/main_menu.h"
 #include "game/play_ui.h"
+#include "game/reload.h"
 #include "game/settings_menu.h"
 
 #include <SDL_events.h>
@@ -76,20 +76,21 @@ void pass(const Vossmere::Start_phases& passed, const char* phase)
 const std::array<std::pair<std::string, Vossmere::Reaction>, 14>& Vossmere::reactions()
 {
     static const std::array<std::pair<std::string, Reaction>, 14> table{{
-        {GE::screen_changed_event_name, &Vossmere::show_current_screen},
-        {Events::apply_settings, &Vossmere::apply_settings},
-        {Events::exit_game, &Vossmere::exit_game},
-        {Events::hit_door, &Vossmere::open_door_dialog},
-        {Events::retry_hit_yes, &Vossmere::retry},
-        {Events::retry_hit_no, &Vossmere::give_up},
-        {Events::enter_hit_yes, &Vossmere::enter_chosen_door},
-        {Events::enter_hit_no, &Vossmere::close_door_dialog},
-        {Events::go_left, &Vossmere::close_door_dialog},
-        {Events::go_right, &Vossmere::close_door_dialog},
-        {Events::exit_to_main_menu, &Vossmere::exit_to_main_menu},
-        {Events::display_changed, &Vossmere::confirm_display_change},
-        {Events::display_keep, &Vossmere::keep_display},
-        {Events::display_revert, &Vossmere::revert_display},
+        {GE::screen_changed_event_name, [](Vossmere& app) { app.show_current_screen(); }},
+        {Events::apply_settings, [](Vossmere& app) { app.apply_settings(); }},
+        {Events::exit_game, [](Vossmere& app) { app.exit_requested = true; }},
+        {Events::hit_door, [](Vossmere& app) { app.open_door_dialog(); }},
+        {Events::retry_hit_yes, [](Vossmere& app) { app.restart_at(Screens::play); }},
+        {Events::retry_hit_no, [](Vossmere& app) { app.restart_at(Screens::main_menu); }},
+        {Events::enter_hit_yes, [](Vossmere& app) { app.enter_chosen_door(); }},
+        {Events::enter_hit_no, [](Vossmere& app) { app.close_door_dialog(); }},
+        {Events::go_left, [](Vossmere& app) { app.close_door_dialog(); }},
+        {Events::go_right, [](Vossmere& app) { app.close_door_dialog(); }},
+        {Events::exit_to_main_menu,
+         [](Vossmere& app) { app.model->set_screen(Screens::main_menu); }},
+        {Events::display_changed, [](Vossmere& app) { app.display.ask_to_keep(); }},
+        {Events::display_keep, [](Vossmere& app) { app.display.keep(); }},
+        {Events::display_revert, [](Vossmere& app) { app.display.revert(); }},
     }};
     return table;
 }
@@ -98,10 +99,10 @@ Vossmere::Vossmere(const std::string& title, std::uint32_t clear_colour,
                    GE::Window_settings& settings, GE::Game_model& model, Start start,
                    const Start_phases& passed)
     : GE::App(title, clear_colour, settings), model(&model), settings(&settings),
-      kept(settings.resolution->text, settings.fullscreen)
+      problems(&render_context, *this), display(*this)
 {
     pass(passed, "window");
-    main_menu = build<Main_menu>(*this, model, Main_menu::contract.file);
+    main_menu = build_main_menu();
     add_child(main_menu);
     pass(passed, "main menu");
     if (start == Start::whole)
@@ -124,7 +125,12 @@ void Vossmere::take(Run_screens screens)
     enter_confirmation = std::move(screens.enter_confirmation);
     retry_confirmation = std::move(screens.retry_confirmation);
     complete_ui = std::move(screens.complete_ui);
-    display_confirmation = std::move(screens.display_confirmation);
+    display.dialog = std::move(screens.display_confirmation);
+}
+
+std::shared_ptr<Main_menu> Vossmere::build_main_menu()
+{
+    return build<Main_menu>(*this, *model, Main_menu::contract.file);
 }
 
 std::shared_ptr<Settings_menu> Vossmere::build_settings_menu()
@@ -155,6 +161,7 @@ Vossmere::~Vossmere()
         model->remove_event_listener(name, listener_for(reaction));
     current_level.reset();
     settings_menu.reset();
+    display.dialog.reset();
     complete_ui.reset();
     retry_confirmation.reset();
     enter_confirmation.reset();
@@ -175,7 +182,7 @@ std::vector<Screen_contract> Vossmere::screen_contracts()
 
 GE::Event_listener Vossmere::listener_for(Reaction reaction)
 {
-    return [this, reaction](GE::Event&) { (this->*reaction)(); };
+    return [this, reaction](GE::Event&) { reaction(*this); };
 }
 
 void Vossmere::listen_on_model()
@@ -186,6 +193,8 @@ void Vossmere::listen_on_model()
 
 void Vossmere::render()
 {
+    // Fullscreen may give the window another size than the one asked for.
+    measure_output();
     render_context.clear_frame();
     const auto window_width = static_cast<float>(window.width);
     const auto window_height = static_cast<float>(window.height);
@@ -213,18 +222,18 @@ bool Vossmere::handle_sdl_event(const SDL_Event& event)
         int x = 0;
         int y = 0;
         SDL_GetMouseState(&x, &y);
-        return dispatch_mouse_event(event.type, static_cast<float>(x), static_cast<float>(y));
+        dispatch_mouse_event(event.type, static_cast<float>(x), static_cast<float>(y));
+        break;
     }
     case SDL_KEYDOWN:
-        return handle_key(event.key);
+        handle_key(event.key);
+        break;
     default:
-        if (event.type == GE::Ticker::event_type() && countdown) {
-            display_confirmation->count_down();
-            request_frame();
-        }
-        repaint_if_lost(event);
-        return true;
+        if (!display.handle_tick(event))
+            repaint_if_lost(event);
     }
+    display.stop_if_hidden();
+    return true;
 }
 
 bool Vossmere::handle_key(const SDL_KeyboardEvent& key)
@@ -233,156 +242,39 @@ bool Vossmere::handle_key(const SDL_KeyboardEvent& key)
         return true;
     const SDL_Keycode code = key.keysym.sym;
     if ((key.keysym.mod & KMOD_ALT) != 0 && (code == SDLK_RETURN || code == SDLK_KP_ENTER)) {
-        toggle_fullscreen();
-        return true;
-    }
-    if (code == SDLK_F5) {
-        reload();
+        display.toggle_fullscreen();
+    } else if (code == SDLK_F5) {
+        Reload(*this).run();
         request_frame();
-        return true;
-    }
-    if (code == SDLK_m) {
+    } else if (code == SDLK_m) {
         GE::set_muted(!GE::is_muted());
         request_frame();
-        return true;
+    } else {
+        send_key_to_screens(code);
     }
-    // Only the topmost screen hears keys: a dialog keeps them from what lies beneath it. The
-    // screen is held here, since what the key does may replace it.
-    const auto topmost = std::find_if(children.rbegin(), children.rend(),
-                                      [this](const auto& child) { return child != problem; });
-    if (topmost == children.rend())
-        return true;
-    const auto screen = *topmost;
-    GE::Key_event press(code);
-    screen->dispatch_event(press);
-    if (press.changed_something)
-        request_frame();
     return true;
 }
 
-void Vossmere::reload()
+void Vossmere::send_key_to_screens(SDL_Keycode key)
 {
-    // Everything is built aside first: a file broken while it was edited leaves the game running
-    // as it was, and says what is wrong.
-    const std::int32_t view = current_level->current_scene;
-    current_level->stop_listening();
-    std::shared_ptr<Level> level;
-    std::shared_ptr<Main_menu> menu;
-    Run_screens fresh;
-    std::shared_ptr<Settings_menu> settings_screen = settings_menu;
-    try {
-        level = std::make_shared<Level>(&render_context, &window, model);
-        const std::string file = Level_loader::level_file_of(level_number);
-        GE::naming_errors(file, [&] { Level_loader(&render_context).load(*level, file); });
-        menu = build<Main_menu>(*this, *model, Main_menu::contract.file);
-        fresh = build_screens();
-        if (settings_menu && has_child(settings_menu))
-            settings_screen = build_settings_menu();
-    } catch (const std::exception& error) {
-        level.reset(); // takes the turn handlers of every level with it
-        current_level->listen();
-        show_problem(GE::error_text(error));
-        return;
+    // From the topmost screen down, until one acts on the key: a dialog's Escape answers it, a
+    // turn key passes the door dialog to the arrows beneath, and a modal dialog keeps every key.
+    // The screens are held here, since what a key does may replace them.
+    const auto screens = children;
+    for (auto screen = screens.rbegin(); screen != screens.rend(); ++screen) {
+        if (problems.is(*screen))
+            continue;
+        GE::Key_event press(key);
+        (*screen)->dispatch_event(press);
+        if (press.changed_something)
+            request_frame();
+        if (press.changed_something || !press.propagating)
+            return;
     }
-    level->show_view(view);
-    fresh.display_confirmation->seconds_left = display_confirmation->seconds_left;
-    const std::pair<std::shared_ptr<GE::Render_object>, std::shared_ptr<GE::Render_object>> swaps[]{
-        {current_level, level},
-        {main_menu, menu},
-        {play_ui, fresh.play_ui},
-        {enter_confirmation, fresh.enter_confirmation},
-        {retry_confirmation, fresh.retry_confirmation},
-        {complete_ui, fresh.complete_ui},
-        {display_confirmation, fresh.display_confirmation},
-        {settings_menu, settings_screen}};
-    // The same screens as before, in the same order, each in its new make; no old problem.
-    const auto shown = children;
-    clear_children();
-    for (const auto& child : shown) {
-        const auto swap = std::find_if(std::begin(swaps), std::end(swaps),
-                                       [&](const auto& pair) { return pair.first == child; });
-        if (swap != std::end(swaps))
-            add_child(swap->second);
-        else if (child != problem)
-            add_child(child);
-    }
-    current_level = std::move(level);
-    main_menu = std::move(menu);
-    take(std::move(fresh));
-    settings_menu = std::move(settings_screen);
-}
-
-void Vossmere::show_problem(const std::string& text)
-{
-    std::cerr << "Vossmere: " << text << '\n';
-    remove_child(problem);
-    const auto& font = GE::Resources::instance().get_font(problem_font_file, 26);
-    problem = std::make_shared<GE::Label>(&render_context, "problem", font,
-                                          SDL_Color{255, 206, 128, 255}, text);
-    problem->horizontal_align = GE::Horizontal_align::center;
-    problem->set_y(1030);
-    add_child(problem);
-}
-
-void Vossmere::toggle_fullscreen()
-{
-    try {
-        GE::apply_window_settings(window, *settings, settings->resolution->text,
-                                  !settings->fullscreen, *displays);
-    } catch (const GE::SDL_runtime_error& error) {
-        std::cerr << "Vossmere: this display mode could not be applied: " << error.what() << '\n';
-        request_frame();
-        return;
-    }
-    model->dispatch_event(Events::display_changed);
-}
-
-void Vossmere::confirm_display_change()
-{
-    rebuild_for_display();
-    display_confirmation->restart();
-    remove_child(display_confirmation);
-    add_child(display_confirmation);
-    countdown = std::make_unique<GE::Ticker>(1000);
-    request_frame();
-}
-
-void Vossmere::keep_display()
-{
-    close_display_dialog();
-    try {
-        GE::save_settings(*settings);
-        kept = {settings->resolution->text, settings->fullscreen};
-    } catch (const GE::GE_runtime_error& error) {
-        // The window keeps the mode for this run; the player is told it will not last.
-        std::cerr << "Vossmere: " << error.what() << '\n';
-        if (settings_menu && has_child(settings_menu))
-            settings_menu->show_message(std::string("The settings could not be saved: ") +
-                                        error.what());
-    }
-}
-
-void Vossmere::revert_display()
-{
-    close_display_dialog();
-    try {
-        GE::apply_window_settings(window, *settings, kept.first, kept.second, *displays);
-    } catch (const GE::SDL_runtime_error&) {
-        // The window went back to a mode it could show, which the settings now record.
-    }
-    rebuild_for_display();
-}
-
-void Vossmere::close_display_dialog()
-{
-    countdown.reset();
-    remove_child(display_confirmation);
-    request_frame();
 }
 
 void Vossmere::rebuild_for_display()
 {
-    // The settings screen shows the window's mode: it is built again for the new one.
     if (settings_menu && has_child(settings_menu))
         apply_settings();
 }
@@ -432,18 +324,26 @@ void Vossmere::load_level()
         current_level->stop_listening();
     // Released before the next is built: a level removes its model listeners by their type.
     current_level.reset();
-    current_level = std::make_shared<Level>(&render_context, &window, model);
+    current_level = read_level();
+}
+
+std::shared_ptr<Level> Vossmere::read_level(const std::string& preferred_door)
+{
+    auto level = std::make_shared<Level>(&render_context, &window, model);
     const std::string file = Level_loader::level_file_of(level_number);
-    GE::naming_errors(file, [&] { Level_loader(&render_context).load(*current_level, file); });
+    GE::naming_errors(file, [&] {
+        Level_loader loader(&render_context);
+        loader.preferred_door = preferred_door;
+        loader.load(*level, file);
+    });
+    return level;
 }
 
 void Vossmere::apply_settings()
 {
-    main_menu = build<Main_menu>(*this, *model, Main_menu::contract.file);
+    main_menu = build_main_menu();
     show_current_screen();
 }
-
-void Vossmere::exit_game() { exit_requested = true; }
 
 void Vossmere::open_door_dialog()
 {
@@ -477,10 +377,6 @@ void Vossmere::enter_chosen_door()
     GE::play_music("completion_music");
 }
 
-void Vossmere::retry() { restart_at(Screens::play); }
-
-void Vossmere::give_up() { restart_at(Screens::main_menu); }
-
 void Vossmere::restart_at(const std::string& screen)
 {
     clear_children();
@@ -488,7 +384,5 @@ void Vossmere::restart_at(const std::string& screen)
     load_level();
     model->set_screen(screen);
 }
-
-void Vossmere::exit_to_main_menu() { model->set_screen(Screens::main_menu); }
 
 } // namespace Game

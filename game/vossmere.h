@@ -3,6 +3,8 @@
 #include "engine/core/app.h"
 #include "engine/core/display_modes.h"
 #include "engine/core/event_target.h"
+#include "game/display_change.h"
+#include "game/problem_line.h"
 #include "game/screen_contract.h"
 
 #include <SDL_events.h>
@@ -17,8 +19,6 @@
 
 namespace GE {
 class Game_model;
-class Label;
-class Ticker;
 struct Window_settings;
 } // namespace GE
 
@@ -70,58 +70,10 @@ public:
     void show_current_screen();
     // Replaces the current level by a new one read from "level_<level_number>.xml".
     void load_level();
+    // Reads "level_<level_number>.xml" into a new level, whose picture hints at `preferred_door`
+    // when the level has that door. Throws the loaders' errors with the file's name added.
+    std::shared_ptr<Level> read_level(const std::string& preferred_door = {});
 
-    GE::Game_model* model;         // not owned; outlives the application
-    GE::Window_settings* settings; // not owned
-    std::shared_ptr<Main_menu> main_menu;
-    std::shared_ptr<Play_ui> play_ui;
-    std::shared_ptr<Confirmation> enter_confirmation;
-    std::shared_ptr<Confirmation> retry_confirmation;
-    std::shared_ptr<Complete_ui> complete_ui;
-    // Asks whether to keep a display mode just applied, counting down to reverting it.
-    std::shared_ptr<Display_confirmation> display_confirmation;
-    // The settings screen shown last; a new one is built each time it is shown.
-    std::shared_ptr<Settings_menu> settings_menu;
-    std::shared_ptr<Level> current_level;
-    std::int32_t level_number = 1;
-    // The levels are played in a row, from 1 to this one.
-    static constexpr std::int32_t last_level = 3;
-    // Where the settings screen finds the display modes it offers.
-    const GE::Display_source* displays = &GE::sdl_displays();
-    // The display mode the player kept (or started with), which a revert goes back to.
-    std::pair<std::string, bool> kept;
-    // Ticks the display dialog's countdown while it is shown.
-    std::unique_ptr<GE::Ticker> countdown;
-    // The speaker mark drawn in the top right corner while the sound is muted (M).
-    static constexpr const char* muted_mark_file = "muted.png";
-    // What went wrong with the last reload (F5), shown at the bottom; empty until then.
-    std::shared_ptr<GE::Label> problem;
-    static constexpr const char* problem_font_file = "OpenSans-SemiBold.ttf";
-
-private:
-    using Reaction = void (Vossmere::*)();
-    // The model's events and the reaction to each, in the order they are registered.
-    // Made on first use, after every name it holds is.
-    static const std::array<std::pair<std::string, Reaction>, 14>& reactions();
-
-    // One callable type for every reaction, so that the destructor can remove them by type.
-    GE::Event_listener listener_for(Reaction reaction);
-    void listen_on_model();
-
-    // Keys: Alt+Enter toggles fullscreen, M mutes, F5 reloads; any other goes to the topmost
-    // screen.
-    bool handle_key(const SDL_KeyboardEvent& key);
-    void toggle_fullscreen();
-    // Reads the screens and the current level from their files again, for a level maker who
-    // edits them; the player stays in the same view. A broken file keeps the old ones.
-    void reload();
-    void show_problem(const std::string& text);
-    void confirm_display_change();
-    void keep_display();
-    void revert_display();
-    void close_display_dialog();
-    void rebuild_for_display();
-    void draw_muted_mark(float canvas_left, float scale);
     // The screens read from their files with the rest of the start, and again on F5 (the main
     // menu comes first; the settings screen is built each time it is shown).
     struct Run_screens {
@@ -132,15 +84,51 @@ private:
     };
     Run_screens build_screens();
     void take(Run_screens screens);
+    std::shared_ptr<Main_menu> build_main_menu();
     std::shared_ptr<Settings_menu> build_settings_menu();
+    // The settings screen shows the window's mode: it is built again for a new one.
+    void rebuild_for_display();
+
+    GE::Game_model* model;         // not owned; outlives the application
+    GE::Window_settings* settings; // not owned
+    std::shared_ptr<Main_menu> main_menu;
+    std::shared_ptr<Play_ui> play_ui;
+    std::shared_ptr<Confirmation> enter_confirmation;
+    std::shared_ptr<Confirmation> retry_confirmation;
+    std::shared_ptr<Complete_ui> complete_ui;
+    // The settings screen shown last; a new one is built each time it is shown.
+    std::shared_ptr<Settings_menu> settings_menu;
+    std::shared_ptr<Level> current_level;
+    std::int32_t level_number = 1;
+    // The levels are played in a row, from 1 to this one.
+    static constexpr std::int32_t last_level = 3;
+    // Where the settings screen finds the display modes it offers.
+    const GE::Display_source* displays = &GE::sdl_displays();
+    // The speaker mark drawn in the top right corner while the sound is muted (M).
+    static constexpr const char* muted_mark_file = "muted.png";
+    // What went wrong last (a reload, a save), at the bottom of the screen.
+    Problem_line problems;
+    // A new display mode, and the question whether to keep it.
+    Display_change display;
+
+private:
+    using Reaction = void (*)(Vossmere&);
+    // The model's events and the reaction to each, in the order they are registered.
+    // Made on first use, after every name it holds is.
+    static const std::array<std::pair<std::string, Reaction>, 14>& reactions();
+
+    // One callable type for every reaction, so that the destructor can remove them by type.
+    GE::Event_listener listener_for(Reaction reaction);
+    void listen_on_model();
+
+    // Keys: Alt+Enter toggles fullscreen, M mutes, F5 reloads; any other goes to the screens.
+    bool handle_key(const SDL_KeyboardEvent& key);
+    void send_key_to_screens(SDL_Keycode key);
+    void draw_muted_mark(float canvas_left, float scale);
     void apply_settings();
-    void exit_game();
     void open_door_dialog();
     void close_door_dialog();
     void enter_chosen_door();
-    void retry();
-    void give_up();
-    void exit_to_main_menu();
     void restart_at(const std::string& screen);
 };
 

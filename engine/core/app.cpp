@@ -5,6 +5,7 @@
 #include "engine/resources/texture.h"
 
 #include <SDL_events.h>
+#include <SDL_render.h>
 
 namespace GE {
 
@@ -63,6 +64,17 @@ bool App::repaint_if_lost(const SDL_Event& event)
         Texture::forget_all_pixels();
     request_frame();
     return true;
+}
+
+void App::measure_output()
+{
+    int width = 0;
+    int height = 0;
+    if (SDL_GetRendererOutputSize(render_context.renderer, &width, &height) == 0 && width > 0 &&
+        height > 0) {
+        window.width = width;
+        window.height = height;
+    }
 }
 
 void App::run()

@@ -39,6 +39,9 @@ public:
     // its device. A lost device takes every texture's pixels with it: they are made anew on the
     // next draw. Answers whether `event` was one of these.
     bool repaint_if_lost(const SDL_Event& event);
+    // Takes the size the renderer really draws at as the window's: a fullscreen mode the display
+    // lacks gives the window its closest one, and the system may resize a window at will.
+    void measure_output();
 
     float canvas_width = 0;
     App_window window;

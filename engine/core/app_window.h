@@ -10,7 +10,7 @@ namespace GE {
 struct Window_settings;
 
 // The application's window; owns the SDL handle. width and height are the size last set by the
-// program, never read back from SDL.
+// program, or measured by the application before it draws (App::measure_output).
 struct App_window {
     // Creates a shown window of the settings' size, fullscreen if they say so.
     // Throws SDL_runtime_error.

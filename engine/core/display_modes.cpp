@@ -61,10 +61,15 @@ void change_window_mode(App_window& window, const Resolution& resolution, bool f
                                                 &closest) == nullptr)
         throw SDL_runtime_error::from_sdl();
     SDL_SetWindowDisplayMode(window.handle, &mode);
+    if (fullscreen) {
+        window.set_size(resolution.width, resolution.height);
+        check_sdl(SDL_SetWindowFullscreen(window.handle, SDL_WINDOW_FULLSCREEN));
+        return;
+    }
+    // Sized once windowed: leaving fullscreen may give the window the size it had before.
+    check_sdl(SDL_SetWindowFullscreen(window.handle, 0));
     window.set_size(resolution.width, resolution.height);
-    check_sdl(SDL_SetWindowFullscreen(window.handle, fullscreen ? SDL_WINDOW_FULLSCREEN : 0));
-    if (!fullscreen)
-        SDL_SetWindowPosition(window.handle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    SDL_SetWindowPosition(window.handle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 }
 
 #ifdef __EMSCRIPTEN__

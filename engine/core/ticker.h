@@ -1,6 +1,6 @@
 #pragma once
 
-#include <SDL_stdinc.h>
+#include <SDL_events.h>
 
 #include <cstdint>
 
@@ -18,8 +18,15 @@ public:
 
     // The type of the events every ticker queues.
     static Uint32 event_type();
+    // Whether `event` is a tick of this ticker: one queued by a ticker gone before, still
+    // waiting in the queue, is not.
+    bool ticked(const SDL_Event& event) const;
+    // The event each tick of this ticker queues.
+    SDL_Event tick() const;
 
 private:
+    // Tells this ticker's events from those of the tickers before it.
+    const Sint32 serial;
     int timer;
 };
 

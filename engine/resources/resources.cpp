@@ -91,6 +91,27 @@ std::unique_ptr<Surface> Resources::take_prefetched(const std::string& file)
     return surface;
 }
 
+std::set<std::string> Resources::texture_names() const
+{
+    std::set<std::string> names;
+    for (const auto& [name, texture] : textures)
+        names.insert(name);
+    return names;
+}
+
+void Resources::decode_new_textures(const std::set<std::string>& known)
+{
+    const auto is_new = [&known](const auto& entry) { return !known.contains(entry.first); };
+    try {
+        for (const auto& entry : textures)
+            if (is_new(entry))
+                entry.second->sdl_texture();
+    } catch (...) {
+        std::erase_if(textures, is_new);
+        throw;
+    }
+}
+
 void Resources::clear_fonts() { fonts.clear(); }
 
 void Resources::clear_textures()

@@ -3,6 +3,7 @@
 #include <future>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,6 +40,12 @@ public:
     void prefetch_images(std::vector<std::string> files);
     // The pixels of `file` decoded ahead, waiting for them if need be; null when they were not.
     std::unique_ptr<Surface> take_prefetched(const std::string& file);
+
+    // The names of the images cached now.
+    std::set<std::string> texture_names() const;
+    // Decodes every texture not named in `known` (those made since it was taken). Should one
+    // fail, forgets them all, so that no broken texture stays cached, and throws its error.
+    void decode_new_textures(const std::set<std::string>& known);
 
     void clear_fonts();
     // Also drops the images decoded ahead and not taken.

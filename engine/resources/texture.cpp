@@ -1,5 +1,6 @@
 #include "engine/resources/texture.h"
 
+#include "engine/core/error_text.h"
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/image_surface.h"
 #include "engine/resources/regular_file.h"
@@ -50,7 +51,8 @@ Texture::Texture(SDL_Renderer* renderer, std::string file)
     : renderer(renderer), pixels([file]() -> std::unique_ptr<Surface> {
           if (auto ready = Resources::instance().take_prefetched(file))
               return ready;
-          return std::make_unique<Image_surface>(file);
+          // Decoded long after the screen naming it was read: the error names the file.
+          return naming_errors(file, [&file] { return std::make_unique<Image_surface>(file); });
       })
 {
     require_regular_file(file);

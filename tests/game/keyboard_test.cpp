@@ -33,13 +33,15 @@ TEST_F(Keyboard, keys_act_as_clicks_on_the_buttons_of_the_screen_on_top)
         EXPECT_EQ(Mix_Playing(-1), repeat == 0 ? 1 : 0) << key; // "switch", as a click plays
     }
 
-    // A dialog hears the keys alone: Escape answers it, and does not lead to the menu.
-    for (const SDL_Keycode no : {SDLK_ESCAPE, SDLK_n}) {
+    // The door dialog hears a key first: Escape answers it and does not lead to the menu. A turn
+    // key passes it to the arrows beneath, which turn and close it, as a click on them does.
+    for (const auto& [key, turn] : {std::pair{SDLK_ESCAPE, 0}, std::pair{SDLK_n, 0},
+                                    std::pair{SDLK_LEFT, -1}, std::pair{SDLK_d, 1}}) {
         play.click_door("1");
-        EXPECT_FALSE(press(SDLK_LEFT));
-        EXPECT_EQ(app->children.back(), app->enter_confirmation);
-        EXPECT_TRUE(press(no));
-        EXPECT_EQ(app->children, playing);
+        const auto view = app->current_level->current_scene;
+        EXPECT_TRUE(press(key));
+        EXPECT_EQ(app->children, playing) << key;
+        EXPECT_EQ(app->current_level->current_scene, (view + turn + 4) % 4) << key;
     }
     play.click_door("3");
     EXPECT_TRUE(press(SDLK_KP_ENTER));
@@ -103,8 +105,8 @@ TEST_F(Keyboard, f5_reads_the_files_again_and_keeps_the_old_game_when_one_is_bro
         Support::write_file(file, "<ui><button"); // saved half-edited
         EXPECT_TRUE(press(SDLK_F5));
         EXPECT_EQ(app->current_level, level);
-        EXPECT_EQ(app->children, (Children{level, app->play_ui, app->problem}));
-        EXPECT_EQ(app->problem->text, message);
+        EXPECT_EQ(app->children, (Children{level, app->play_ui, app->problems.label}));
+        EXPECT_EQ(app->problems.label->text, message);
         press(SDLK_RIGHT); // the old level still turns
         EXPECT_EQ(level->current_scene, 3);
         press(SDLK_LEFT);

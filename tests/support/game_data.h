@@ -1,8 +1,12 @@
 #pragma once
 
 #include "engine/resources/audio.h"
+#include "engine/widgets/button.h"
+#include "engine/widgets/drop_down_list.h"
 #include "game/confirmation.h"
 #include "game/create_application.h"
+#include "game/main_menu.h"
+#include "game/settings_menu.h"
 #include "game/vossmere.h"
 #include "game/vossmere_model.h"
 #include "tests/support/fixtures.h"
@@ -149,6 +153,33 @@ protected:
 
     std::shared_ptr<Game::Vossmere> app;
     Tools::Game_driver play;
+};
+
+using Modes = std::vector<SDL_DisplayMode>;
+inline const SDL_DisplayMode wide{0, 1280, 720, 60, nullptr}, usual{0, 1024, 768, 60, nullptr},
+    small{0, 800, 600, 60, nullptr}, huge{0, 4000, 3000, 60, nullptr};
+
+// The game with its settings screen opened from the main menu, listing the given modes.
+class Settings_flow : public Game_flow {
+protected:
+    void open_settings(const Modes& modes)
+    {
+        displays = displays_of({modes});
+        app->displays = &displays;
+        play.click(*app->main_menu->settings_button);
+    }
+
+    // Opens the list and picks the entry `row`.
+    void choose(int row)
+    {
+        auto& list = *app->settings_menu->resolution_list;
+        play.click(list);
+        const auto box = list.get_screen_rect();
+        const float step = box.h - static_cast<float>(list.line_thickness);
+        play.click_at(box.x + box.w / 2, box.y + static_cast<float>(row + 1) * step + step / 2);
+    }
+
+    GE::Display_source displays;
 };
 
 } // namespace Support

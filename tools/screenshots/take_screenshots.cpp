@@ -100,7 +100,7 @@ void tour(Game::Vossmere& app, Photographer& camera)
     play.click(*app.settings_menu->fullscreen_checkbox);
     play.click(*app.settings_menu->apply_button);
     camera.shoot("display");
-    play.click(*app.display_confirmation->revert_button);
+    play.click(*app.display.dialog->revert_button);
 }
 
 void every_view(Game::Vossmere& app, Photographer& camera)

@@ -74,9 +74,13 @@ TEST_F(Resources_test, an_image_is_decoded_when_first_drawn_and_bad_pixels_fail_
     // A whole header before broken pixels: loading succeeds, drawing reports it.
     std::filesystem::copy_file("a.png", "b.png");
     std::filesystem::resize_file("b.png", 40);
+    const auto known = resources.texture_names();
     const auto broken = resources.get_texture(context(), "b.png");
     EXPECT_EQ(std::pair(broken->width, broken->height), std::pair(30, 20));
-    EXPECT_THROW(broken->sdl_texture(), GE::SDL_runtime_error);
+    EXPECT_EQ(Support::error_of([&] { broken->sdl_texture(); }).rfind("b.png: ", 0), 0u);
+    // Decoding what was made since `known` leaves no broken image in the cache, and the rest.
+    EXPECT_NE(Support::error_of([&] { resources.decode_new_textures(known); }), "");
+    EXPECT_EQ(resources.texture_names(), known);
 
     // Decoded ahead, an image is taken once, as it was then; what could not be decoded is not.
     resources.clear_textures();
