@@ -53,7 +53,7 @@ void Reload::build()
     if (old.selected_door_label != nullptr)
         level->select_door(*old.selected_door_label);
     menu = app.build_main_menu();
-    screens = app.build_screens();
+    screens = Run_screens::read(app, *app.model);
     screens.display_confirmation->continue_from(*app.display.dialog);
     settings_menu = app.settings_menu;
     if (settings_menu && app.has_child(settings_menu))

@@ -37,7 +37,7 @@ private:
     const std::set<std::string> known_images;
     std::shared_ptr<Level> level;
     std::shared_ptr<Main_menu> menu;
-    Vossmere::Run_screens screens;
+    Run_screens screens;
     std::shared_ptr<Settings_menu> settings_menu;
 };
 

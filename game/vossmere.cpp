@@ -1,18 +1,13 @@
 #include "game/vossmere.h"
 
-#include "engine/core/error_text.h"
 #include "engine/core/event_names.h"
 #include "engine/core/game_model.h"
 #include "engine/core/key_event.h"
 #include "engine/core/mouse_event.h"
 #include "engine/core/sdl_lifetime.h"
-#include "engine/core/sdl_runtime_error.h"
-#include "engine/core/window_settings.h"
-#include "engine/persistence/settings_file.h"
 #include "engine/resources/audio.h"
 #include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
-#include "engine/widgets/label.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
 #include "game/display_confirmation.h"
@@ -30,8 +25,6 @@
 #include <SDL_render.h>
 
 #include <algorithm>
-#include <iostream>
-#include <iterator>
 
 namespace Game {
 
@@ -39,9 +32,6 @@ namespace {
 
 constexpr std::uint32_t opaque_black = 0xFF000000;
 constexpr std::uint32_t opaque_white = 0xFFFFFFFF;
-// The dialogs "<name>_confirmation.xml": going through a door, and trying again after dying.
-constexpr const char* enter_dialog = "enter";
-constexpr const char* retry_dialog = "retry";
 
 const std::string& mouse_event_name(std::uint32_t sdl_type)
 {
@@ -53,16 +43,6 @@ const std::string& mouse_event_name(std::uint32_t sdl_type)
     default:
         return GE::mouse_motion_event;
     }
-}
-
-// Builds a screen from its file; a failure names the file.
-template <typename Screen, typename... More>
-std::shared_ptr<Screen> build(GE::App& app, GE::Game_model& model, const std::string& file,
-                              const More&... more)
-{
-    return GE::naming_errors(file, [&] {
-        return std::make_shared<Screen>(&app.render_context, &app.window, &model, more...);
-    });
 }
 
 void pass(const Vossmere::Start_phases& passed, const char* phase)
@@ -109,16 +89,6 @@ Vossmere::Vossmere(const std::string& title, std::uint32_t clear_colour,
         complete_start(passed);
 }
 
-Vossmere::Run_screens Vossmere::build_screens()
-{
-    return {
-        build<Play_ui>(*this, *model, Play_ui::contract.file),
-        build<Confirmation>(*this, *model, Confirmation::contract(enter_dialog).file, enter_dialog),
-        build<Confirmation>(*this, *model, Confirmation::contract(retry_dialog).file, retry_dialog),
-        build<Complete_ui>(*this, *model, Complete_ui::contract.file),
-        build<Display_confirmation>(*this, *model, Display_confirmation::contract.file)};
-}
-
 void Vossmere::take(Run_screens screens)
 {
     play_ui = std::move(screens.play_ui);
@@ -130,7 +100,7 @@ void Vossmere::take(Run_screens screens)
 
 std::shared_ptr<Main_menu> Vossmere::build_main_menu()
 {
-    return build<Main_menu>(*this, *model, Main_menu::contract.file);
+    return build_screen<Main_menu>(*this, *model, Main_menu::contract.file);
 }
 
 std::shared_ptr<Settings_menu> Vossmere::build_settings_menu()
@@ -145,7 +115,7 @@ void Vossmere::complete_start(const Start_phases& passed)
 {
     GE::open_audio();
     pass(passed, "audio");
-    take(build_screens());
+    take(Run_screens::read(*this, *model));
     pass(passed, "screens");
     load_level();
     pass(passed, "level");
@@ -167,17 +137,6 @@ Vossmere::~Vossmere()
     enter_confirmation.reset();
     play_ui.reset();
     main_menu.reset();
-}
-
-std::vector<Screen_contract> Vossmere::screen_contracts()
-{
-    return {Main_menu::contract,
-            Play_ui::contract,
-            Confirmation::contract(enter_dialog),
-            Confirmation::contract(retry_dialog),
-            Complete_ui::contract,
-            Settings_menu::contract,
-            Display_confirmation::contract};
 }
 
 GE::Event_listener Vossmere::listener_for(Reaction reaction)

@@ -5,7 +5,7 @@
 #include "engine/core/event_target.h"
 #include "game/display_change.h"
 #include "game/problem_line.h"
-#include "game/screen_contract.h"
+#include "game/run_screens.h"
 
 #include <SDL_events.h>
 
@@ -58,9 +58,6 @@ public:
     // asks for a frame when the event changed something.
     bool dispatch_mouse_event(std::uint32_t sdl_type, float x, float y);
 
-    // What every screen the game builds needs from its file, one screen after another.
-    static std::vector<Screen_contract> screen_contracts();
-
     // Opens the audio ("audio"), builds the other screens ("screens") and the first level
     // ("level"), starts the menu's music ("music") and listens on the model. Throws as the
     // constructor does.
@@ -74,15 +71,6 @@ public:
     // when the level has that door. Throws the loaders' errors with the file's name added.
     std::shared_ptr<Level> read_level(const std::string& preferred_door = {});
 
-    // The screens read from their files with the rest of the start, and again on F5 (the main
-    // menu comes first; the settings screen is built each time it is shown).
-    struct Run_screens {
-        std::shared_ptr<Play_ui> play_ui;
-        std::shared_ptr<Confirmation> enter_confirmation, retry_confirmation;
-        std::shared_ptr<Complete_ui> complete_ui;
-        std::shared_ptr<Display_confirmation> display_confirmation;
-    };
-    Run_screens build_screens();
     void take(Run_screens screens);
     std::shared_ptr<Main_menu> build_main_menu();
     std::shared_ptr<Settings_menu> build_settings_menu();

@@ -59,7 +59,7 @@ inline void write_game_data(bool sounds = true)
     write_png("muted.png", 10, 10, {0, 0, 255, 255});
     // Every screen but the settings (written below) is its buttons and labels, as its contract
     // lists them.
-    for (const Game::Screen_contract& screen : Game::Vossmere::screen_contracts()) {
+    for (const Game::Screen_contract& screen : Game::Run_screens::contracts()) {
         std::vector<std::string> buttons, labels;
         for (const auto& [id, kind, inside] : screen.objects)
             (kind == Game::Object_kind::button ? buttons : labels).emplace_back(id);
@@ -159,12 +159,16 @@ using Modes = std::vector<SDL_DisplayMode>;
 inline const SDL_DisplayMode wide{0, 1280, 720, 60, nullptr}, usual{0, 1024, 768, 60, nullptr},
     small{0, 800, 600, 60, nullptr}, huge{0, 4000, 3000, 60, nullptr};
 
-// The game with its settings screen opened from the main menu, listing the given modes.
+// The game with its settings screen opened from the main menu, listing the given modes of one
+// display, or of several.
 class Settings_flow : public Game_flow {
 protected:
-    void open_settings(const Modes& modes)
+    using Game_flow::Game_flow;
+
+    void open_settings(const Modes& modes) { open_settings_on({modes}); }
+    void open_settings_on(const std::vector<Modes>& screens)
     {
-        displays = displays_of({modes});
+        displays = displays_of(screens);
         app->displays = &displays;
         play.click(*app->main_menu->settings_button);
     }
@@ -174,9 +178,8 @@ protected:
     {
         auto& list = *app->settings_menu->resolution_list;
         play.click(list);
-        const auto box = list.get_screen_rect();
-        const float step = box.h - static_cast<float>(list.line_thickness);
-        play.click_at(box.x + box.w / 2, box.y + static_cast<float>(row + 1) * step + step / 2);
+        const auto rect = list.row_rect(row);
+        play.click_at(rect.x + rect.w / 2, rect.y + rect.h / 2);
     }
 
     GE::Display_source displays;

@@ -149,7 +149,7 @@ Data_checker::Data_checker(GE::Render_context* renderer, GE::App_window* window)
 
 std::vector<Problem> Data_checker::check()
 {
-    for (const Game::Screen_contract& screen : Game::Vossmere::screen_contracts())
+    for (const Game::Screen_contract& screen : Game::Run_screens::contracts())
         check_screen(screen);
     for (int number = 1; number <= Game::Vossmere::last_level; ++number)
         check_level(number);
