@@ -1,4 +1,5 @@
 #include "engine/resources/audio.h"
+#include "engine/resources/resources.h"
 #include "engine/widgets/button.h"
 #include "engine/widgets/label.h"
 #include "game/complete_ui.h"
@@ -115,6 +116,54 @@ TEST_F(Keyboard, f5_reads_the_files_again_and_keeps_the_old_game_when_one_is_bro
     }
     EXPECT_TRUE(press(SDLK_F5)); // mended: the message goes
     EXPECT_EQ(app->children, (Children{app->current_level, app->play_ui}));
+}
+
+TEST_F(Keyboard, f5_keeps_the_door_chosen_and_goes_on_past_a_half_saved_image_or_a_long_error)
+{
+    play.click(*app->main_menu->play_button);
+    // Level 1's right door is 3, by its clocks: still so once its file is read again, with the
+    // dialog for it open.
+    play.click_door("3");
+    EXPECT_TRUE(press(SDLK_F5));
+    EXPECT_EQ(app->children.back(), app->enter_confirmation);
+    EXPECT_TRUE(press(SDLK_y));
+    ASSERT_EQ(app->level_number, 2);
+    // Level 2 draws its right door; read again, it keeps it, and its picture the same hint.
+    const std::string right = app->current_level->correct_door_label;
+    play.click_door(right);
+    for (int reload = 0; reload < 4; ++reload) {
+        EXPECT_TRUE(press(SDLK_F5));
+        EXPECT_EQ(app->current_level->correct_door_label, right);
+    }
+    // A door taken out of the file has nothing to go through: its dialog closes.
+    Support::write_level("level_2.xml", {right == "4" ? "5" : "4", "picture"});
+    EXPECT_TRUE(press(SDLK_F5));
+    EXPECT_EQ(app->children, (Children{app->current_level, app->play_ui}));
+    Support::write_level("level_2.xml", {"4", "5", "picture"});
+    press(SDLK_F5);
+
+    // An image saved half-way: its header reads, its pixels do not.
+    Support::write_png("new.png", 40, 40, Support::green);
+    std::filesystem::resize_file("new.png", 60);
+    const std::string room = Support::read_file("room.xml");
+    Support::write_file(
+        "room.xml", std::string(room).insert(room.find("<rect"), R"(<sprite image="new.png"/>)"));
+    const auto level = app->current_level;
+    EXPECT_TRUE(press(SDLK_F5));
+    EXPECT_EQ(app->current_level, level);
+    EXPECT_TRUE(app->problems.label->text.starts_with("new.png: ")) << app->problems.label->text;
+    EXPECT_FALSE(GE::Resources::instance().textures.contains("new.png"));
+    Support::write_png("new.png", 40, 40, Support::green); // saved whole
+    EXPECT_TRUE(press(SDLK_F5));
+    EXPECT_EQ(app->children, (Children{app->current_level, app->play_ui}));
+
+    // An error too long for the screen is shortened to fit it.
+    Support::write_level("level_2.xml", {"4", "5", "file=\"" + std::string(5000, 'x') + "\""});
+    EXPECT_TRUE(press(SDLK_F5));
+    const auto& line = *app->problems.label;
+    EXPECT_TRUE(line.text.ends_with("..."));
+    EXPECT_LE(line.width, Game::Problem_line::widest);
+    EXPECT_GT(line.width, Game::Problem_line::widest - 40);
 }
 
 } // namespace
