@@ -173,17 +173,20 @@ int Drop_down_list::item_count(int key) const
     return found == items.end() ? 0 : static_cast<int>(found->second.size());
 }
 
+Screen_rect Drop_down_list::row_rect(int index)
+{
+    Screen_rect row = get_screen_rect();
+    row.y += offset_of_row(index);
+    return row;
+}
+
 int Drop_down_list::row_at(float px, float py)
 {
-    const Screen_rect box = get_screen_rect();
-    // Rows overlap the one above by the border, so that adjacent borders coincide.
-    const float step = box.h - static_cast<float>(line_thickness);
-    if (px < box.x || px >= box.x + box.w)
-        return -1;
     const int count = item_count(look());
+    // Where rows overlap, on the border they share, the upper row wins.
     for (int i = 0; i < count; ++i) {
-        const float top = box.y + static_cast<float>(i + 1) * step;
-        if (top <= py && py < top + box.h)
+        const Screen_rect row = row_rect(i);
+        if (row.x <= px && px < row.x + row.w && row.y <= py && py < row.y + row.h)
             return i;
     }
     return -1;
@@ -233,6 +236,17 @@ float Drop_down_list::border_pixels()
     return std::round(root_scale_x() * static_cast<float>(line_thickness));
 }
 
+float Drop_down_list::row_pitch()
+{
+    // Each row overlaps the one above by the border, so that adjacent borders coincide.
+    return std::trunc(root_scale_y() * height) - border_pixels();
+}
+
+float Drop_down_list::offset_of_row(int index)
+{
+    return static_cast<float>(index + 1) * row_pitch();
+}
+
 void Drop_down_list::draw_border(SDL_FRect box, SDL_Color border_color)
 {
     set_draw_color(renderer->renderer, border_color);
@@ -275,11 +289,9 @@ void Drop_down_list::draw_rows(SDL_FRect box, SDL_Color border_color, float orig
     // The rows fade with the border colour; list_color itself is left as it was set.
     SDL_Color fill = list_color;
     fill.a = color.a;
-    const float step = std::trunc(root_scale_y() * height - border_pixels());
-    float offset = 0;
     const int count = item_count(0);
     for (int i = 0; i < count; ++i) {
-        offset += step;
+        const float offset = offset_of_row(i);
         const SDL_FRect row{box.x, box.y + offset, box.w, box.h};
         set_draw_color(renderer->renderer, fill);
         check_sdl(SDL_RenderFillRectF(renderer->renderer, &row));

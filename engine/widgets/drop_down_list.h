@@ -51,6 +51,9 @@ public:
     std::string get_selected_text() const;
     // Opens, picks or closes; true when the click opened the list or picked a row.
     bool handle_click(float px, float py);
+    // Where unfolded row `index` lies, in drawing-area pixels at the current scale: one box high,
+    // overlapping the row above by the border. Rows are drawn and hit-tested here.
+    Screen_rect row_rect(int index);
 
     Render_context* renderer; // not owned
     // Key 0: the items in their normal look; key 1: the same items highlighted, in the same order.
@@ -79,6 +82,10 @@ private:
 
     // The border's thickness in pixels.
     float border_pixels();
+    // From one row's top to the next, in pixels: a box's height less the border they share.
+    float row_pitch();
+    // From the box's top to the top of row `index`, in pixels.
+    float offset_of_row(int index);
     void draw_border(SDL_FRect box, SDL_Color border_color);
     // Scales the label to the window for one draw; item texts ignore the widget's alignment.
     void draw_item(Label& label, float origin_x, float origin_y, float row_offset);

@@ -42,11 +42,13 @@ TEST_F(Drop_down_list_test, draws_its_box_then_rows_one_box_high_overlapping_by_
     list->is_open = true;
     list->triangle_images[0]->x = 999; // drawing places the arrow itself
     // At half scale the border is 1 pixel, rows come every truncf(20 - 1) pixels and the arrow
-    // is 8 by 4. Centred, the box moves and its text does not.
+    // is 8 by 4; at 1024x768's scale, 0.7111, every truncf(28.4) - 1. Centred, the box moves and
+    // its text does not.
     for (const auto& [scale, centred, box, border, step, arrow, text] :
          std::vector<std::tuple<float, bool, SDL_Rect, int, int, SDL_Rect, SDL_Rect>>{
              {1.0f, false, {100, 200, 200, 40}, 2, 38, {274, 210, 16, 9}, text_area(-1)},
              {0.5f, false, {50, 100, 100, 20}, 1, 19, {137, 105, 8, 4}, {53, 101, 50, 15}},
+             {0.7111f, false, {71, 142, 142, 28}, 1, 27, {195, 149, 11, 6}, {75, 143, 71, 21}},
              {1.0f, true, {200, 280, 200, 40}, 2, 38, {374, 290, 16, 9}, text_area(-1)}}) {
         SCOPED_TRACE(testing::Message() << scale << (centred ? " centred" : ""));
         set_scale(scale);
@@ -66,6 +68,29 @@ TEST_F(Drop_down_list_test, draws_its_box_then_rows_one_box_high_overlapping_by_
             EXPECT_TRUE(region_is(inset(right_half, border), grey)) << "row " << row;
         }
         EXPECT_TRUE(region_is({box.x, box.y + box.h + 3 * step, box.w, 1}, white));
+
+        // A row is picked down to its last pixel row, the border it shares with the next; the
+        // pixel row below picks the next. The hovered row shows its label highlighted.
+        for (int row = 0; row < 3; ++row) {
+            const int last = box.y + (row + 1) * step + box.h - 1;
+            for (const auto& [y, picked] : {std::pair{last, row}, std::pair{last + 1, row + 1}}) {
+                if (picked == 3)
+                    continue;
+                send(move, static_cast<float>(box.x + box.w / 2), static_cast<float>(y));
+                EXPECT_EQ(list->hovered_index, picked) << "at " << y;
+                draw();
+                for (int shown = 0; shown < 3; ++shown) {
+                    const SDL_Rect label{text.x, text.y + (shown + 1) * step, text.w / 2, text.h};
+                    EXPECT_EQ(ink_in(label, red) > 5, shown == picked)
+                        << "row " << shown << " with the pointer at " << y;
+                }
+                send(up, static_cast<float>(box.x + box.w / 2), static_cast<float>(y));
+                EXPECT_EQ(list->selected_index, picked) << "at " << y;
+                list->is_open = true;
+            }
+        }
+        list->selected_index = 0;
+        send(move, 0, 0);
     }
 }
 
