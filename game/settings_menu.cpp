@@ -57,7 +57,10 @@ Settings_menu::Settings_menu(GE::Render_context* renderer, GE::App_window* windo
       font(GE::Resources::instance().get_font("OpenSans-SemiBold.ttf", 20))
 {
     resolution_list = &found.get<GE::Drop_down_list>("resolution_list");
-    fill_resolution_list(displays);
+    fill_resolution_list(modes_per_display);
+    resolution_list->selected_index = current_resolution_index();
+    resolution_list->add_event_listener(GE::mouse_button_up_event,
+                                        [this](GE::Event&) { fit_resolution_list(); });
     resolution_list->add_event_listener(GE::mouse_button_up_event, play_switch);
     fullscreen_checkbox = &found.get<GE::Checkbox>("fullscreen_checkbox");
     show_fullscreen_setting();
@@ -71,10 +74,13 @@ Settings_menu::Settings_menu(GE::Render_context* renderer, GE::App_window* windo
         *apply_button, "click", [this] { apply(); }, true, Keys::confirm);
 }
 
-void Settings_menu::fill_resolution_list(const GE::Display_source& displays)
+void Settings_menu::fill_resolution_list(std::int32_t per_display)
 {
     std::vector<std::string> modes;
-    GE::list_display_modes(modes, modes_per_display, displays);
+    GE::list_display_modes(modes, per_display, *displays);
+    offered_per_display = per_display;
+    resolution_labels.clear();
+    resolution_list->items.clear();
     for (const auto& text : modes) {
         auto label = std::make_shared<GE::Label>(renderer, "", font, resolution_list->color, text);
         resolution_labels.push_back(label);
@@ -82,7 +88,21 @@ void Settings_menu::fill_resolution_list(const GE::Display_source& displays)
         resolution_list->items[1].push_back(
             std::make_shared<GE::Label>(renderer, "", font, highlighted, text));
     }
-    resolution_list->selected_index = current_resolution_index();
+}
+
+void Settings_menu::fit_resolution_list()
+{
+    if (!resolution_list->is_open)
+        return;
+    const int display_count = std::max(displays->display_count(), 1);
+    const std::int32_t share =
+        std::clamp(resolution_list->rows_that_fit() / display_count, 1, modes_per_display);
+    if (share == offered_per_display)
+        return;
+    const std::string chosen = without_spaces(resolution_list->get_selected_text());
+    fill_resolution_list(share);
+    const std::int32_t kept = index_of(chosen);
+    resolution_list->selected_index = kept >= 0 ? kept : current_resolution_index();
 }
 
 void Settings_menu::show_fullscreen_setting()
@@ -96,12 +116,18 @@ void Settings_menu::show_fullscreen_setting()
 
 std::int32_t Settings_menu::current_resolution_index() const
 {
+    if (const std::int32_t current = index_of(settings->resolution->text); current >= 0)
+        return current;
+    return resolution_labels.size() < 2 ? 0 : 1;
+}
+
+std::int32_t Settings_menu::index_of(const std::string& resolution) const
+{
     const auto count = static_cast<std::int32_t>(resolution_labels.size());
     for (std::int32_t index = 0; index < count; ++index)
-        if (without_spaces(resolution_labels[static_cast<std::size_t>(index)]->text) ==
-            settings->resolution->text)
+        if (without_spaces(resolution_labels[static_cast<std::size_t>(index)]->text) == resolution)
             return index;
-    return count < 2 ? 0 : 1;
+    return -1;
 }
 
 void Settings_menu::apply()

@@ -35,6 +35,11 @@ public:
     // The entry showing the current resolution; otherwise the second entry, or the first when
     // there are fewer than two.
     std::int32_t current_resolution_index() const;
+    // While the list is open, offers only as many entries as it shows whole in the window, shared
+    // alike between the displays (at least one each); the chosen entry stays chosen if it is still
+    // offered. A click that opens the list calls it: rows can be measured only once the screen is
+    // in the window.
+    void fit_resolution_list();
 
     // "settings_menu.xml": the list and the checkbox, each in its panel, and two buttons.
     static const Screen_contract contract;
@@ -54,12 +59,16 @@ public:
     void show_message(const std::string& text);
 
 private:
-    void fill_resolution_list(const GE::Display_source& displays);
+    // Lists up to `per_display` modes of each display.
+    void fill_resolution_list(std::int32_t per_display);
+    // The entry showing `resolution` ("1024x768"); -1 when none does.
+    std::int32_t index_of(const std::string& resolution) const;
     void show_fullscreen_setting();
     // May destroy this screen: the application rebuilds its screens on "apply_settings".
     void apply();
 
     std::shared_ptr<GE::Font> font;
+    std::int32_t offered_per_display = 0;
 };
 
 } // namespace Game

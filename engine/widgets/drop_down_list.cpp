@@ -1,5 +1,6 @@
 #include "engine/widgets/drop_down_list.h"
 
+#include "engine/core/app_window.h"
 #include "engine/core/event_names.h"
 #include "engine/core/mouse_event.h"
 #include "engine/core/render_context.h"
@@ -178,6 +179,16 @@ Screen_rect Drop_down_list::row_rect(int index)
     Screen_rect row = get_screen_rect();
     row.y += offset_of_row(index);
     return row;
+}
+
+int Drop_down_list::rows_that_fit()
+{
+    const Screen_rect box = get_screen_rect();
+    const float room = static_cast<float>(renderer->window->height) - (box.y + box.h);
+    const float pitch = row_pitch();
+    if (room < 0 || pitch <= 0)
+        return 0;
+    return static_cast<int>(room / pitch);
 }
 
 int Drop_down_list::row_at(float px, float py)

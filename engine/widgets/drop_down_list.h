@@ -54,6 +54,8 @@ public:
     // Where unfolded row `index` lies, in drawing-area pixels at the current scale: one box high,
     // overlapping the row above by the border. Rows are drawn and hit-tested here.
     Screen_rect row_rect(int index);
+    // How many rows can unfold below the box and still lie wholly in the window.
+    int rows_that_fit();
 
     Render_context* renderer; // not owned
     // Key 0: the items in their normal look; key 1: the same items highlighted, in the same order.

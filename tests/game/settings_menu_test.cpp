@@ -59,4 +59,42 @@ TEST_F(Settings_flow, selects_the_current_resolution_or_a_sensible_entry)
               "settings_menu.xml has no container with id \"settings_panel\" in \"main_panel\"");
 }
 
+// The settings screen of the test data and of the shipped data, in windows of three shapes.
+class Long_resolution_list
+    : public Settings_flow,
+      public testing::WithParamInterface<std::tuple<const char*, const char*>> {
+protected:
+    Long_resolution_list() : Settings_flow(std::get<0>(GetParam()), std::get<1>(GetParam())) {}
+};
+
+TEST_P(Long_resolution_list, offers_only_rows_the_window_shows_alike_for_each_display)
+{
+    std::vector<Modes> screens(2); // eleven modes each, none on both
+    for (int width = 2000; width > 900; width -= 100)
+        for (int screen : {0, 1})
+            screens[screen].push_back({0, width, 600 + screen, 60, nullptr});
+    open_settings_on(screens);
+    const auto screen = app->settings_menu; // kept, should a click apply a mode and rebuild it
+    auto& list = *screen->resolution_list;
+    choose(0);
+    const auto& offered = list.items.at(0);
+    EXPECT_EQ(2 * std::count_if(offered.begin(), offered.end(),
+                                [](const auto& entry) { return entry->text.back() == '1'; }),
+              std::ssize(offered));
+    const auto bottom = [&](int row) { return list.row_rect(row).y + list.row_rect(0).h; };
+    const auto height = static_cast<float>(app->window.height);
+    const int rows = static_cast<int>(offered.size());
+    EXPECT_GT(bottom(rows + 1), height); // no room for another row for each display
+    for (int row = 0; row < rows; ++row) {
+        EXPECT_LE(bottom(row), height) << "row " << row;
+        choose(row); // throws for a click outside the window
+        ASSERT_TRUE(app->children == Children{screen}) << "row " << row << " lies under a button";
+        EXPECT_EQ(list.get_selected_text(), offered.at(static_cast<std::size_t>(row))->text);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Data_and_window_shapes, Long_resolution_list,
+                         testing::Combine(testing::Values(nullptr, VOSSMERE_RUN_DIR),
+                                          testing::Values("1024x768", "1920x1080", "1280x1024")));
+
 } // namespace
