@@ -1,5 +1,6 @@
 #include "engine/core/sdl_lifetime.h"
 
+#include "engine/core/ge_runtime_error.h"
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/audio.h"
 #include "engine/resources/resources.h"
@@ -9,6 +10,7 @@
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
 
+#include <cstring>
 #include <iostream>
 
 namespace GE {
@@ -19,6 +21,20 @@ void require(bool succeeded)
 {
     if (!succeeded)
         throw SDL_runtime_error::from_sdl();
+}
+
+// Without a display SDL falls back to a driver that draws into memory: the game would run with
+// no window, waiting for input that can never come. Those drivers serve only who asks for them
+// (the tests, the tools).
+void require_display()
+{
+    const char* chosen = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    if (chosen != nullptr && *chosen != '\0')
+        return;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
+        std::strcmp(driver, "dummy") == 0)
+        throw GE_runtime_error("No display to open a window on");
 }
 
 } // namespace
@@ -35,6 +51,7 @@ void init_sdl()
     // A click that activates the window is delivered as a click too.
     SDL_SetHint("SDL_MOUSE_FOCUS_CLICKTHROUGH", "1");
     require(SDL_Init(SDL_INIT_VIDEO) == 0);
+    require_display();
     require(IMG_Init(IMG_INIT_PNG) != 0);
     require(TTF_Init() == 0);
 }

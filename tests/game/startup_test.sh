@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Starts the game twice, headless:
+# Starts the game headless:
 # - in its data folder with an audio driver that does not exist: it plays silently, says so in
 #   one line on stderr, and gets through its whole start;
 # - in an empty folder: it reports the missing screen on stderr and exits with 1 instead of
-#   crashing.
+#   crashing;
+# - on Linux, with no display and no video driver chosen: it says it has no display and exits
+#   with 1 instead of running without a window. (Under an emulator it is a Windows game, which
+#   always has a display.)
 # Usage: startup_test.sh DATA_DIR [EMULATOR...] GAME
 data=$1
 shift
@@ -11,11 +14,12 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "$*" >&2; exit 1; }
 
-# Runs the game in the folder given first; stdout and stderr land in the scratch folder.
+# Runs the game in the folder given first, with the options and variables of env given next;
+# stdout and stderr land in the scratch folder.
 run() {
   local folder=$1
   shift
-  (cd "$folder" && env -u DISPLAY -u WAYLAND_DISPLAY -u USERPROFILE HOME="$scratch" "$@" \
+  (cd "$folder" && env -u DISPLAY -u WAYLAND_DISPLAY -u USERPROFILE "$@" HOME="$scratch" \
     "${game[@]}" >"$scratch/out" 2>"$scratch/err")
 }
 expect() {
@@ -34,3 +38,12 @@ mkdir "$scratch/empty"
 run "$scratch/empty" SDL_AUDIODRIVER=dummy
 expect "exit status" 1 "$?"
 expect stderr "Vossmere: main_menu.xml: Can not load a file with UI" "$(tr -d '\r' <"$scratch/err")"
+
+if [ "${#game[@]}" -eq 1 ]; then
+  # An empty runtime folder keeps Wayland's client library from complaining that it has none.
+  mkdir -m 700 "$scratch/runtime"
+  game=(timeout 20 "${game[@]}")
+  run "$data" -u SDL_VIDEODRIVER XDG_RUNTIME_DIR="$scratch/runtime" SDL_AUDIODRIVER=dummy
+  expect "exit status" 1 "$?"
+  expect stderr "Vossmere: No display to open a window on" "$(cat "$scratch/err")"
+fi
