@@ -59,12 +59,15 @@ TEST_F(Settings_flow, selects_the_current_resolution_or_a_sensible_entry)
               "settings_menu.xml has no container with id \"settings_panel\" in \"main_panel\"");
 }
 
-// The settings screen of the test data and of the shipped data, in windows of three shapes.
-class Long_resolution_list
-    : public Settings_flow,
-      public testing::WithParamInterface<std::tuple<const char*, const char*>> {
+// The settings screen of the test data or of the shipped data, in windows of three shapes.
+class Long_resolution_list : public Settings_flow,
+                             public testing::WithParamInterface<std::tuple<bool, std::string>> {
 protected:
-    Long_resolution_list() : Settings_flow(std::get<0>(GetParam()), std::get<1>(GetParam())) {}
+    Long_resolution_list()
+        : Settings_flow(std::get<0>(GetParam()) ? VOSSMERE_RUN_DIR : nullptr,
+                        std::get<1>(GetParam()))
+    {
+    }
 };
 
 TEST_P(Long_resolution_list, offers_only_rows_the_window_shows_alike_for_each_display)
@@ -94,7 +97,11 @@ TEST_P(Long_resolution_list, offers_only_rows_the_window_shows_alike_for_each_di
 }
 
 INSTANTIATE_TEST_SUITE_P(Data_and_window_shapes, Long_resolution_list,
-                         testing::Combine(testing::Values(nullptr, VOSSMERE_RUN_DIR),
-                                          testing::Values("1024x768", "1920x1080", "1280x1024")));
+                         testing::Combine(testing::Bool(),
+                                          testing::Values("1024x768", "1920x1080", "1280x1024")),
+                         [](const auto& test) {
+                             return (std::get<0>(test.param) ? "shipped_" : "test_data_") +
+                                    std::get<1>(test.param);
+                         });
 
 } // namespace
