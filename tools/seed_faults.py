@@ -7,6 +7,7 @@ a dropped statement. Faults that do not compile are left out of the count. Every
 restored after its run, also when the script is interrupted.
 
     tools/seed_faults.py --build build/release --count 40 --seed 7
+    tools/seed_faults.py --build build/release --tests 'Keyboard|Display' game/reload.cpp
 """
 import argparse
 import pathlib
@@ -68,6 +69,7 @@ def main():
     parser.add_argument("--build", required=True, help="a configured build folder")
     parser.add_argument("--count", type=int, default=40)
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--tests", help="run only the tests matching this regular expression")
     parser.add_argument("files", nargs="*", help="sources to seed (default: engine and game)")
     args = parser.parse_args()
 
@@ -83,6 +85,8 @@ def main():
 
     build = ["cmake", "--build", args.build, "-j2"]
     test = ["ctest", "--test-dir", args.build, "-j2", "--stop-on-failure", "--timeout", "60"]
+    if args.tests:
+        test += ["-R", args.tests]
     caught, survived, tried = 0, [], 0
     for path, lines, index, new, description in candidates:
         if tried == args.count:
