@@ -1,4 +1,5 @@
 #include "engine/widgets/button.h"
+#include "game/complete_ui.h"
 #include "game/confirmation.h"
 #include "game/level.h"
 #include "game/main_menu.h"
@@ -37,6 +38,20 @@ TEST_F(Game_flow, starts_at_the_menu_and_plays_a_level_with_its_overlay_and_door
     play.click(*app->main_menu->play_button);
     EXPECT_EQ(app->children, playing);
     EXPECT_EQ(app->current_level->current_scene, 1); // the same level, in the same view
+}
+
+TEST_F(Game_flow, the_clocks_of_a_level_of_four_doors_point_at_its_third_door_alone)
+{
+    // Level 3: doors 1 and 2, a plain view, doors 3 and 4, then the clocks.
+    const std::pair<const char*, std::shared_ptr<GE::Render_object>> doors[]{
+        {"4", app->retry_confirmation}, {"1", app->retry_confirmation}, {"3", app->complete_ui}};
+    for (const auto& [door, shown] : doors) {
+        app->level_number = 3;
+        app->load_level();
+        model.set_screen("play");
+        play.go_through(door);
+        EXPECT_EQ(app->children, Children{shown}) << door;
+    }
 }
 
 TEST_F(Game_flow, a_level_file_broken_while_the_game_runs_ends_it_with_the_files_name)
