@@ -2,6 +2,7 @@
 #include "engine/widgets/checkbox.h"
 #include "engine/widgets/drop_down_list.h"
 #include "engine/widgets/label.h"
+#include "game/display_confirmation.h"
 #include "game/main_menu.h"
 #include "game/settings_menu.h"
 #include "tests/support/game_data.h"
@@ -36,6 +37,35 @@ TEST_F(Settings_flow, shows_the_current_choice_and_back_forgets_any_change)
     EXPECT_NE(app->settings_menu, first); // built anew, from the settings as they are
     EXPECT_EQ(app->settings_menu->resolution_list->selected_index, 1);
     EXPECT_FALSE(app->settings_menu->fullscreen_checkbox->checked);
+}
+
+TEST_F(Settings_flow, with_nothing_listed_apply_saves_or_changes_fullscreen_alone)
+{
+    open_settings({}); // a display that lists no mode
+    const auto first = app->settings_menu;
+    play.click(*first->apply_button); // nothing changed: saved at once, the screen built anew
+    EXPECT_EQ(std::pair(app->children, saved()),
+              std::pair(Children{app->settings_menu}, std::string("1024x768\r\n0")));
+    EXPECT_NE(app->settings_menu, first);
+
+    play.click(*app->settings_menu->fullscreen_checkbox);
+    play.click(*app->settings_menu->apply_button);
+    EXPECT_EQ(app->children.back(), app->display.dialog);
+    EXPECT_EQ(std::pair(app->settings->resolution->text, app->settings->fullscreen),
+              std::pair(std::string("1024x768"), true));
+    play.click(*app->display.dialog->revert_button);
+    EXPECT_FALSE(app->settings->fullscreen);
+
+    // A save that fails says so under the screen, once however often it is tried.
+    std::filesystem::remove_all("Documents");
+    Support::write_file("Documents", "a file where the folder belongs");
+    const auto screen = app->settings_menu;
+    for (int attempt = 0; attempt < 2; ++attempt)
+        play.click(*screen->apply_button);
+    EXPECT_EQ(std::count_if(screen->children.begin(), screen->children.end(),
+                            [](const auto& child) { return child->id == "message"; }),
+              1);
+    EXPECT_EQ(screen->message->text, "The settings could not be saved: Can not make a directory");
 }
 
 TEST_F(Settings_flow, selects_the_current_resolution_or_a_sensible_entry)
