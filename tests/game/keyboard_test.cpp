@@ -70,7 +70,10 @@ TEST_F(Keyboard, m_mutes_all_sound_for_the_run_and_shows_a_speaker_mark)
 {
     const auto mark_shown = [&] {
         // muted.png, 10 pixels of the design canvas scaled to the window, 24 from the corner.
-        return Support::region_is(app->render_context.renderer, {1002, 19, 2, 2}, Support::blue);
+        // Seven pixels square from (999, 17), and nothing of it below.
+        SDL_Renderer* renderer = app->render_context.renderer;
+        return Support::region_is(renderer, {1000, 18, 5, 5}, Support::blue) &&
+               !Support::region_is(renderer, {999, 24, 7, 1}, Support::blue);
     };
     ASSERT_EQ(GE::current_music, "menu_music");
     EXPECT_TRUE(press(SDLK_m));
