@@ -35,7 +35,8 @@ class Settings_menu;
 // The game application: owns the screens and the level being played, attaches the screens the
 // model asks for, runs the three levels in a row and decides the door the player goes through.
 // It draws the 4:3 design canvas letterboxed into the window and turns SDL mouse input into
-// mouse events measured from the drawing area.
+// mouse events measured from the drawing area. A change of display mode (Display_change) and F5
+// (Reload) are classes of their own, which it owns or makes and calls.
 class Vossmere : public GE::App {
 public:
     // Hears the name of each phase of the start as it ends: "window", "main menu", then those
@@ -71,6 +72,7 @@ public:
     // when the level has that door. Throws the loaders' errors with the file's name added.
     std::shared_ptr<Level> read_level(const std::string& preferred_door = {});
 
+    // Makes `screens` the ones shown from now on (they are not attached here).
     void take(Run_screens screens);
     std::shared_ptr<Main_menu> build_main_menu();
     std::shared_ptr<Settings_menu> build_settings_menu();
