@@ -125,12 +125,18 @@ TEST_F(Display_change, a_new_mode_holds_every_click_until_it_is_kept_or_reverted
 
 TEST_F(Display_change, alt_enter_keeps_the_mode_kept_for_the_run_when_it_cannot_be_saved)
 {
-    // The dummy display has one mode, 1024x768: fullscreen at 800x600 gets that size, and the
-    // game draws for it, its dialog where the player sees it.
     open_settings({wide, usual, small});
     apply(2);
     play.click(*app->display.dialog->keep_button);
     play.click(*app->settings_menu->back_button);
+    // A display whose one mode is 1024x768: fullscreen at 800x600 gets that size, and the game
+    // draws for it, its dialog where the player sees it.
+    const auto closest_mode = [](GE::App_window& window, const GE::Resolution& size, bool full) {
+        GE::change_window_mode(window, size, false);
+        if (full)
+            SDL_SetWindowSize(window.handle, 1024, 768);
+    };
+    displays.change_mode = closest_mode;
     EXPECT_TRUE(press(SDLK_RETURN, KMOD_RALT));
     ASSERT_EQ(app->children, (Children{app->main_menu, app->display.dialog}));
     EXPECT_EQ(mode(), std::tuple(1024, "800x600", true));
@@ -161,10 +167,11 @@ TEST_F(Display_change, alt_enter_keeps_the_mode_kept_for_the_run_when_it_cannot_
     EXPECT_EQ(mode(), std::tuple(1024, "800x600", true));
 
     // A change the display refuses asks nothing either.
-    displays.change_mode = [](GE::App_window& window, const GE::Resolution& size, bool full) {
+    displays.change_mode = [closest_mode](GE::App_window& window, const GE::Resolution& size,
+                                          bool full) {
         if (!full)
             throw GE::SDL_runtime_error("No such mode");
-        GE::change_window_mode(window, size, full);
+        closest_mode(window, size, full);
     };
     EXPECT_TRUE(press(SDLK_RETURN, KMOD_LALT));
     EXPECT_EQ(std::tuple(app->children.back(), app->problems.label->text, mode()),
