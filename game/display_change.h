@@ -37,10 +37,9 @@ public:
     // saved (which the problem line then says).
     void keep();
     void revert();
-    // Handles a tick of the countdown, if `event` is one.
+    // Handles a tick of the countdown, if `event` is one. A countdown whose dialog is no longer
+    // shown, whatever took it away, ends at its next tick instead.
     bool handle_tick(const SDL_Event& event);
-    // Ends the countdown when the dialog is no longer shown, whatever took it away.
-    void stop_if_hidden();
     bool asking() const;
 
     // The dialog, also while it is not shown.
@@ -52,6 +51,7 @@ public:
 
 private:
     void close_dialog();
+    void stop_if_hidden();
 
     Vossmere& app;
 };

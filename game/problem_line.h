@@ -14,7 +14,7 @@ namespace Game {
 
 // The line at the bottom of the canvas that tells the player what went wrong (a file F5 could not
 // read, settings that could not be saved), over whatever screen is shown. It goes with the next
-// change of screen, or when hidden.
+// change of screen.
 class Problem_line {
 public:
     // Shows the line on `root` from the next frame on.
@@ -23,7 +23,6 @@ public:
     // Writes `text` on stderr and shows it in place of the line before, shortened with "..." to
     // the canvas's width.
     void show(const std::string& text);
-    void hide();
     // Whether `object` is the line, which lies over the screens but is none of them.
     bool is(const std::shared_ptr<GE::Render_object>& object) const;
 
@@ -36,6 +35,9 @@ public:
     GE::Render_object_container* root; // not owned; owns the line's label while it is shown
     // The line shown last; empty until then.
     std::shared_ptr<GE::Label> label;
+
+private:
+    void hide();
 };
 
 } // namespace Game

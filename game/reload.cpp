@@ -25,7 +25,7 @@ using Object = std::shared_ptr<GE::Render_object>;
 
 Reload::Reload(Vossmere& app) : app(app), known_images(GE::Resources::instance().texture_names()) {}
 
-bool Reload::run()
+void Reload::run()
 {
     // The new level listens on the model as soon as it is made; removal goes by type, so the old
     // one stops first and listens again should the new one fail.
@@ -38,11 +38,10 @@ bool Reload::run()
         level.reset(); // takes the turn handlers of every level with it
         app.current_level->listen();
         app.problems.show(GE::error_text(error));
-        return false;
+        return;
     }
     swap_shown();
     take();
-    return true;
 }
 
 void Reload::build()

@@ -24,8 +24,8 @@ public:
     Reload(const Reload&) = delete;
     Reload& operator=(const Reload&) = delete;
 
-    // Answers whether the new files were taken.
-    bool run();
+    // Takes the new files, or, when one cannot be read, says why on the problem line.
+    void run();
 
 private:
     void build();

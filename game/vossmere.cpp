@@ -181,18 +181,15 @@ bool Vossmere::handle_sdl_event(const SDL_Event& event)
         int x = 0;
         int y = 0;
         SDL_GetMouseState(&x, &y);
-        dispatch_mouse_event(event.type, static_cast<float>(x), static_cast<float>(y));
-        break;
+        return dispatch_mouse_event(event.type, static_cast<float>(x), static_cast<float>(y));
     }
     case SDL_KEYDOWN:
-        handle_key(event.key);
-        break;
+        return handle_key(event.key);
     default:
         if (!display.handle_tick(event))
             repaint_if_lost(event);
+        return true;
     }
-    display.stop_if_hidden();
-    return true;
 }
 
 bool Vossmere::handle_key(const SDL_KeyboardEvent& key)
