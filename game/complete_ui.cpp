@@ -24,7 +24,7 @@ Complete_ui::Complete_ui(GE::Render_context* renderer, GE::App_window* window,
 {
     on_click(*exit_to_main_menu_button, "click",
              [model] { model->dispatch_event(Events::exit_to_main_menu); }, true,
-             {SDLK_RETURN, SDLK_KP_ENTER, SDLK_ESCAPE});
+             Answers::leave);
 }
 
 } // namespace Game

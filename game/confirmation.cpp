@@ -30,8 +30,8 @@ Confirmation::Confirmation(GE::Render_context* renderer, GE::App_window* window,
     const auto answer = [model](const std::string& event) {
         return [model, event] { model->dispatch_event(event); };
     };
-    on_click(*yes_button, "click", answer(confirmation_name + Events::hit_yes), true, Keys::yes);
-    on_click(*no_button, "click", answer(confirmation_name + Events::hit_no), true, Keys::no);
+    on_click(*yes_button, "click", answer(confirmation_name + Events::hit_yes), true, Answers::yes);
+    on_click(*no_button, "click", answer(confirmation_name + Events::hit_no), true, Answers::no);
 }
 
 } // namespace Game

@@ -31,10 +31,10 @@ Display_confirmation::Display_confirmation(GE::Render_context* renderer, GE::App
     countdown = std::static_pointer_cast<GE::Label>(find_child("countdown"));
     on_click(
         *keep_button, "click", [model] { model->dispatch_event(Events::display_keep); }, true,
-        Keys::yes);
+        Answers::yes);
     on_click(
         *revert_button, "click", [model] { model->dispatch_event(Events::display_revert); }, true,
-        Keys::no);
+        Answers::no);
 }
 
 void Display_confirmation::dispatch_event(GE::Event& event)

@@ -2,10 +2,10 @@
 
 #include "engine/core/event.h"
 #include "engine/core/event_names.h"
-#include "engine/core/key_event.h"
 #include "engine/core/render_object_container.h"
 #include "engine/resources/audio.h"
 #include "engine/widgets/button.h"
+#include "game/action_event.h"
 
 #include <algorithm>
 #include <utility>
@@ -25,7 +25,7 @@ void for_each_button(GE::Render_object_container& container,
 }
 
 void on_click(GE::Button& button, const std::string& sound, std::function<void()> action,
-              bool stops_click, std::initializer_list<SDL_Keycode> keys)
+              bool stops_click, std::initializer_list<Action> actions)
 {
     auto handler = [sound, action = std::move(action), stops_click](GE::Event& click) {
         // Read first: the action may destroy this handler along with its screen. The click
@@ -36,15 +36,16 @@ void on_click(GE::Button& button, const std::string& sound, std::function<void()
         if (stop)
             click.propagating = false;
     };
-    if (keys.size() > 0)
+    if (actions.size() > 0)
         button.add_event_listener(
-            GE::key_down_event,
-            [&button, handler, keys = std::vector<SDL_Keycode>(keys)](GE::Event& event) {
-                auto& press = static_cast<GE::Key_event&>(event);
-                if (!button.visible || std::find(keys.begin(), keys.end(), press.key) == keys.end())
+            "action",
+            [&button, handler, actions = std::vector<Action>(actions)](GE::Event& event) {
+                auto& asked = static_cast<Action_event&>(event);
+                if (!button.visible ||
+                    std::find(actions.begin(), actions.end(), asked.action) == actions.end())
                     return;
-                press.changed_something = true;
-                handler(press);
+                asked.changed_something = true;
+                handler(asked);
             });
     button.add_event_listener(GE::mouse_button_up_event, std::move(handler));
 }

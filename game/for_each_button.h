@@ -1,6 +1,6 @@
 #pragma once
 
-#include <SDL_keycode.h>
+#include "game/action_table.h"
 
 #include <functional>
 #include <initializer_list>
@@ -19,21 +19,23 @@ namespace Game {
 void for_each_button(GE::Render_object_container& container,
                      const std::function<void(GE::Button*)>& visit);
 
-// When a mouse button is released over `button`, or one of `keys` is pressed while the button is
-// shown in the screen that receives the keys: plays `sound`, runs `action`, then keeps the click
-// (or the key) from every other object when `stops_click` is set. The action may destroy the
-// screen that holds the button.
+// When a mouse button is released over `button`, or one of `actions` is asked for (by a key or a
+// pad button) while the button is shown in the screen that hears it: plays `sound`, runs
+// `action`, then keeps the click (or the action) from every other object when `stops_click` is
+// set. The action may destroy the screen that holds the button.
 void on_click(GE::Button& button, const std::string& sound, std::function<void()> action,
-              bool stops_click, std::initializer_list<SDL_Keycode> keys = {});
+              bool stops_click, std::initializer_list<Action> actions = {});
 
-// The keys that stand for a screen's buttons.
-namespace Keys {
-inline constexpr std::initializer_list<SDL_Keycode> confirm{SDLK_RETURN, SDLK_KP_ENTER};
-inline constexpr std::initializer_list<SDL_Keycode> yes{SDLK_RETURN, SDLK_KP_ENTER, SDLK_y};
-inline constexpr std::initializer_list<SDL_Keycode> no{SDLK_ESCAPE, SDLK_n};
-inline constexpr std::initializer_list<SDL_Keycode> back{SDLK_ESCAPE};
-inline constexpr std::initializer_list<SDL_Keycode> left{SDLK_LEFT, SDLK_a};
-inline constexpr std::initializer_list<SDL_Keycode> right{SDLK_RIGHT, SDLK_d};
-} // namespace Keys
+// The actions that stand for a screen's buttons.
+namespace Answers {
+inline constexpr std::initializer_list<Action> play{Action::confirm, Action::menu};
+inline constexpr std::initializer_list<Action> confirm{Action::confirm};
+inline constexpr std::initializer_list<Action> yes{Action::confirm, Action::yes};
+inline constexpr std::initializer_list<Action> no{Action::back, Action::no};
+inline constexpr std::initializer_list<Action> back{Action::back, Action::menu};
+inline constexpr std::initializer_list<Action> left{Action::turn_left};
+inline constexpr std::initializer_list<Action> right{Action::turn_right};
+inline constexpr std::initializer_list<Action> leave{Action::confirm, Action::back, Action::menu};
+} // namespace Answers
 
 } // namespace Game

@@ -56,6 +56,7 @@ void Level::watch_door(Room_scene& room)
     const auto door = room.find_child("door_hit");
     if (!door)
         return;
+    door->focusable = true;
     door->add_event_listener(GE::mouse_button_up_event, [this, &room](GE::Event&) {
         // Reported before it is recorded: the model's listeners still see the previous door.
         model->dispatch_event(Events::hit_door);

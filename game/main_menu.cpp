@@ -25,7 +25,7 @@ Main_menu::Main_menu(GE::Render_context* renderer, GE::App_window* window, GE::G
       exit_button(&found.get<GE::Button>("exit"))
 {
     on_click(
-        *play_button, "click", [model] { model->set_screen(Screens::play); }, false, Keys::confirm);
+        *play_button, "click", [model] { model->set_screen(Screens::play); }, false, Answers::play);
     on_click(
         *settings_button, "click", [model] { model->set_screen(Screens::settings_menu); }, false);
     on_click(

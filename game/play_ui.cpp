@@ -24,15 +24,17 @@ Play_ui::Play_ui(GE::Render_context* renderer, GE::App_window* window, GE::Game_
       go_left_button(&found.get<GE::Button>("go_left")),
       go_right_button(&found.get<GE::Button>("go_right"))
 {
+    // An overlay: its buttons and the level's door beneath take the focus in turn.
+    shares_focus = true;
     on_click(
         *menu_button, "click", [model] { model->set_screen(Screens::main_menu); }, true,
-        Keys::back);
+        Answers::back);
     on_click(
         *go_left_button, "switch", [model] { model->dispatch_event(Events::go_left); }, false,
-        Keys::left);
+        Answers::left);
     on_click(
         *go_right_button, "switch", [model] { model->dispatch_event(Events::go_right); }, false,
-        Keys::right);
+        Answers::right);
 }
 
 } // namespace Game

@@ -69,9 +69,9 @@ Settings_menu::Settings_menu(GE::Render_context* renderer, GE::App_window* windo
     apply_button = &found.get<GE::Button>("apply");
     on_click(
         *back_button, "click", [model] { model->set_screen(Screens::main_menu); }, false,
-        Keys::back);
+        Answers::back);
     on_click(
-        *apply_button, "click", [this] { apply(); }, true, Keys::confirm);
+        *apply_button, "click", [this] { apply(); }, true, Answers::confirm);
 }
 
 void Settings_menu::fill_resolution_list(std::int32_t per_display)

@@ -2,12 +2,12 @@
 
 #include "engine/core/event_names.h"
 #include "engine/core/game_model.h"
-#include "engine/core/key_event.h"
 #include "engine/core/mouse_event.h"
 #include "engine/core/sdl_lifetime.h"
 #include "engine/resources/audio.h"
 #include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
+#include "game/action_event.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
 #include "game/display_confirmation.h"
@@ -166,6 +166,7 @@ void Vossmere::render()
     render_context.fill_rect({canvas.left, 0, canvas.canvas_width, window_height}, opaque_white);
 
     draw(canvas.left, 0);
+    focus.draw(*this, render_context, canvas.left, canvas.scale);
     if (GE::is_muted())
         draw_muted_mark(canvas.left, canvas.scale);
     SDL_RenderPresent(render_context.renderer);
@@ -185,6 +186,11 @@ bool Vossmere::handle_sdl_event(const SDL_Event& event)
     }
     case SDL_KEYDOWN:
         return handle_key(event.key);
+    case SDL_CONTROLLERBUTTONDOWN:
+        if (const auto action = Action_table::for_button(
+                static_cast<SDL_GameControllerButton>(event.cbutton.button)))
+            act(*action);
+        return true;
     default:
         if (!display.handle_tick(event))
             repaint_if_lost(event);
@@ -196,35 +202,65 @@ bool Vossmere::handle_key(const SDL_KeyboardEvent& key)
 {
     if (key.repeat != 0) // a held key acts once
         return true;
-    const SDL_Keycode code = key.keysym.sym;
-    if ((key.keysym.mod & KMOD_ALT) != 0 && (code == SDLK_RETURN || code == SDLK_KP_ENTER)) {
-        display.toggle_fullscreen();
-    } else if (code == SDLK_F5) {
-        Reload(*this).run();
-        request_frame();
-    } else if (code == SDLK_m) {
-        GE::set_muted(!GE::is_muted());
-        request_frame();
-    } else {
-        send_key_to_screens(code);
-    }
+    if (const auto action = Action_table::for_key(key.keysym.sym, key.keysym.mod))
+        act(*action);
     return true;
 }
 
-void Vossmere::send_key_to_screens(SDL_Keycode key)
+void Vossmere::act(Action action)
 {
-    // From the topmost screen down, until one acts on the key: a dialog's Escape answers it, a
-    // turn key passes the door dialog to the arrows beneath, and a modal dialog keeps every key.
-    // The screens are held here, since what a key does may replace them.
+    switch (action) {
+    case Action::fullscreen:
+        display.toggle_fullscreen();
+        return;
+    case Action::reload:
+        Reload(*this).run();
+        request_frame();
+        return;
+    case Action::mute:
+        GE::set_muted(!GE::is_muted());
+        request_frame();
+        return;
+    default:
+        break;
+    }
+    if (focus_takes(action))
+        request_frame();
+    else
+        send_to_screens(action);
+}
+
+bool Vossmere::focus_takes(Action action)
+{
+    switch (action) {
+    case Action::focus_next:
+        return focus.move(*this, 1);
+    case Action::focus_previous:
+        return focus.move(*this, -1);
+    case Action::activate:
+    case Action::confirm:
+        return focus.activate(*this);
+    case Action::back:
+        return focus.cancel(*this);
+    default:
+        return false;
+    }
+}
+
+void Vossmere::send_to_screens(Action action)
+{
+    // From the topmost screen down, until one acts: a dialog's Escape answers it, a turn passes
+    // the door dialog to the arrows beneath, and a modal dialog keeps every action. The screens
+    // are held here, since what an action does may replace them.
     const auto screens = children;
     for (auto screen = screens.rbegin(); screen != screens.rend(); ++screen) {
         if (problems.is(*screen))
             continue;
-        GE::Key_event press(key);
-        (*screen)->dispatch_event(press);
-        if (press.changed_something)
+        Action_event asked(action);
+        (*screen)->dispatch_event(asked);
+        if (asked.changed_something)
             request_frame();
-        if (press.changed_something || !press.propagating)
+        if (asked.changed_something || !asked.propagating)
             return;
     }
 }
@@ -249,6 +285,11 @@ void Vossmere::draw_muted_mark(float canvas_left, float scale)
 bool Vossmere::dispatch_mouse_event(std::uint32_t sdl_type, float x, float y)
 {
     const float offset = (get_width() - static_cast<float>(window.width)) * 0.5f;
+    if (sdl_type == SDL_MOUSEBUTTONDOWN) {
+        if (focus.shown)
+            request_frame(); // the ring goes
+        focus.pointer_pressed(*this, x + offset, y);
+    }
     GE::Mouse_event event(mouse_event_name(sdl_type), x + offset, y);
     dispatch_event(event);
     // A pointer that moves over nothing changes nothing on screen: no frame for it.

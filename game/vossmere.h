@@ -3,6 +3,8 @@
 #include "engine/core/app.h"
 #include "engine/core/display_modes.h"
 #include "engine/core/event_target.h"
+#include "engine/ui/focus.h"
+#include "game/action_table.h"
 #include "game/display_change.h"
 #include "game/problem_line.h"
 #include "game/run_screens.h"
@@ -100,6 +102,12 @@ public:
     Problem_line problems;
     // A new display mode, and the question whether to keep it.
     Display_change display;
+    // The object the keys and the pad act on, and the ring around it.
+    GE::Focus focus;
+
+    // Does what a key or a pad button asked for: Alt+Enter, M and F5 here, the focus's steps and
+    // Enter on the focused object through the focus, the rest through the screens.
+    void act(Action action);
 
 private:
     using Reaction = void (*)(Vossmere&);
@@ -111,9 +119,10 @@ private:
     GE::Event_listener listener_for(Reaction reaction);
     void listen_on_model();
 
-    // Keys: Alt+Enter toggles fullscreen, M mutes, F5 reloads; any other goes to the screens.
     bool handle_key(const SDL_KeyboardEvent& key);
-    void send_key_to_screens(SDL_Keycode key);
+    // Whether the focus took the action (a step, Enter on a focused object, Escape on an open list).
+    bool focus_takes(Action action);
+    void send_to_screens(Action action);
     void draw_muted_mark(float canvas_left, float scale);
     void apply_settings();
     void open_door_dialog();

@@ -11,6 +11,5 @@ inline const std::string mouse_over_event{"mouse_over"};
 inline const std::string mouse_out_event{"mouse_out"};
 inline const std::string mouse_motion_event{"mouse_motion"};
 inline const std::string screen_changed_event_name{"screen_changed_event"};
-inline const std::string key_down_event{"key_down"};
 
 } // namespace GE

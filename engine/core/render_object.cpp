@@ -88,6 +88,17 @@ bool Render_object::hit_test(float px, float py)
 
 void Render_object::render() { draw(0, 0); }
 
+void Render_object::activate()
+{
+    const Screen_rect rect = get_screen_rect();
+    const float middle_x = rect.x + rect.w / 2;
+    const float middle_y = rect.y + rect.h / 2;
+    for (const std::string* name : {&mouse_down_event, &mouse_button_up_event}) {
+        Mouse_event click(*name, middle_x, middle_y);
+        dispatch_event(click);
+    }
+}
+
 std::shared_ptr<Render_object> Render_object::get_parent() const { return parent_getter().lock(); }
 
 std::shared_ptr<Render_object> Render_object::get_root() const

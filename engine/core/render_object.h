@@ -50,6 +50,15 @@ public:
     virtual void draw(float origin_x, float origin_y) = 0;
     virtual void render();
 
+    // What the object does when it holds the keyboard focus. By default, Enter acts as a click in
+    // its middle: a press and a release delivered to the object alone, so it sounds and reports
+    // what a click does. An object that holds the keys (an open list) takes the focus's steps
+    // and Escape itself.
+    virtual void activate();
+    virtual bool holds_keys() { return false; }
+    virtual void step_inside(int /*step*/) {}
+    virtual void cancel() {}
+
     std::shared_ptr<Render_object> get_parent() const;
     // The topmost ancestor; empty for an object without a parent, the root included.
     std::shared_ptr<Render_object> get_root() const;
@@ -77,6 +86,10 @@ public:
     bool normalized_x = false;
     bool normalized_y = false;
     std::int32_t layer = 0;
+    // Whether the object can hold the keyboard focus, and where it comes among the objects of its
+    // screen that can: lower first, equal ones in reading order (top to bottom, then left to right).
+    bool focusable = false;
+    std::int32_t focus_order = 0;
 
 protected:
     // Runs the listeners of `name` one by one while the event propagates and the point hits.

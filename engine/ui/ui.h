@@ -21,6 +21,9 @@ public:
     Render_context* renderer; // not owned
     App_window* window;       // not owned
     UI_Loader ui_loader;
+    // Whether the focus goes on to the screen beneath: an overlay's buttons and the level under
+    // them take it in turn, while a dialog keeps it to itself.
+    bool shares_focus = false;
 };
 
 } // namespace GE

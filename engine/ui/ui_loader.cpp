@@ -306,6 +306,9 @@ void place(Render_object& object, const pugi::xml_node& node, const SDL_FRect& r
     object.horizontal_align = read_horizontal_align(node);
     object.vertical_align = read_vertical_align(node);
     object.layer = read_int(node, "layer");
+    object.focus_order = read_int(node, "focus_order");
+    if (has(node, "focusable"))
+        object.focusable = read_flag(node, "focusable");
 }
 
 } // namespace

@@ -24,6 +24,7 @@ std::shared_ptr<Part> store(std::map<Button_state, std::shared_ptr<Part>>& parts
 Button::Button(std::string id, const SDL_FRect& rect)
     : Render_object_container(rect.x, rect.y, rect.w, rect.h, std::move(id))
 {
+    focusable = true;
     register_listeners();
 }
 

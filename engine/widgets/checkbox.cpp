@@ -28,6 +28,7 @@ Checkbox::Checkbox(Render_context* renderer, std::string id, const SDL_FRect& re
     : Render_object_container(rect.x, rect.y, rect.w, rect.h, std::move(id)), renderer(renderer),
       checked(checked), color(color)
 {
+    focusable = true;
     add_event_listener(mouse_over_event, [this](Event&) { show_image(true); });
     add_event_listener(mouse_out_event, [this](Event&) { show_image(false); });
 }

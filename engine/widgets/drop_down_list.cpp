@@ -12,6 +12,7 @@
 
 #include <SDL_render.h>
 
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 #include <utility>
@@ -76,6 +77,7 @@ Drop_down_list::Drop_down_list(Render_context* renderer, const std::string& id,
       selected_index(selected_index), color(color), list_color(list_color),
       line_thickness(line_thickness), inner_offset_x(inner_offset_x), inner_offset_y(inner_offset_y)
 {
+    focusable = true;
     triangle_images[0] = make_arrow(renderer, "triangle.png", rect);
     triangle_images[1] = make_arrow(renderer, "triangle_over.png", rect);
     add_event_listener(mouse_over_event, [this](Event&) { show_background(true); });
@@ -90,7 +92,7 @@ void Drop_down_list::dispatch_event(Event& event)
         return;
     const float px = mouse->x;
     const float py = mouse->y;
-    const auto before = std::tuple(is_open, selected_index, hovered_index);
+    const auto before = std::tuple(is_open, selected_index, hovered_index, highlight_by_keys);
     if (event.name == mouse_button_up_event) {
         if (handle_click(px, py)) {
             // The screen's listeners see the click again, now with the list changed.
@@ -98,9 +100,10 @@ void Drop_down_list::dispatch_event(Event& event)
             event.propagating = false;
         }
     } else if (event.name == mouse_motion_event) {
+        highlight_by_keys = highlight_by_keys && hovered_index >= 0 && row_at(px, py) < 0;
         track_hovered_row(px, py);
     }
-    if (before != std::tuple(is_open, selected_index, hovered_index))
+    if (before != std::tuple(is_open, selected_index, hovered_index, highlight_by_keys))
         mouse->changed_something = true;
 }
 
@@ -148,6 +151,7 @@ std::string Drop_down_list::get_selected_text() const
 
 bool Drop_down_list::handle_click(float px, float py)
 {
+    highlight_by_keys = false;
     if (!is_open) {
         is_open = Render_object::hit_test(px, py);
         return is_open;
@@ -158,6 +162,42 @@ bool Drop_down_list::handle_click(float px, float py)
         return false;
     selected_index = row;
     return true;
+}
+
+void Drop_down_list::activate()
+{
+    if (!is_open) {
+        Render_object::activate();
+        hovered_index = selected_index;
+        highlight_by_keys = is_open;
+        return;
+    }
+    is_open = false;
+    highlight_by_keys = false;
+    if (hovered_index >= 0 && hovered_index < item_count(0))
+        selected_index = hovered_index;
+    report_click();
+}
+
+void Drop_down_list::step_inside(int step)
+{
+    const int last = item_count(0) - 1;
+    const int from = hovered_index >= 0 ? hovered_index : selected_index;
+    hovered_index = std::clamp(from + step, 0, std::max(last, 0));
+    highlight_by_keys = true;
+}
+
+void Drop_down_list::cancel()
+{
+    is_open = false;
+    highlight_by_keys = false;
+}
+
+void Drop_down_list::report_click()
+{
+    const Screen_rect box = get_screen_rect();
+    Mouse_event click(mouse_button_up_event, box.x + box.w / 2, box.y + box.h / 2);
+    call_listeners(click.name, click, [&click] { return click.propagating; });
 }
 
 std::shared_ptr<Label> Drop_down_list::item(int key, int index) const
@@ -205,13 +245,21 @@ int Drop_down_list::row_at(float px, float py)
 
 void Drop_down_list::track_hovered_row(float px, float py)
 {
-    if (!is_open || Render_object::hit_test(px, py)) {
+    if (!is_open) {
         hovered_index = -1;
         return;
     }
+    // The pointer takes the keys' highlight only by moving onto another row.
+    if (Render_object::hit_test(px, py)) {
+        if (!highlight_by_keys)
+            hovered_index = -1;
+        return;
+    }
     // Off the rows the last hovered row is kept; it only shows while the pointer is over us.
-    if (const int row = row_at(px, py); row >= 0)
+    if (const int row = row_at(px, py); row >= 0) {
         hovered_index = row;
+        highlight_by_keys = false;
+    }
 }
 
 void Drop_down_list::place_triangles()
@@ -307,7 +355,7 @@ void Drop_down_list::draw_rows(SDL_FRect box, SDL_Color border_color, float orig
         set_draw_color(renderer->renderer, fill);
         check_sdl(SDL_RenderFillRectF(renderer->renderer, &row));
         draw_border(row, border_color);
-        if (const auto label = item(i == hovered_index ? look() : 0, i))
+        if (const auto label = item(i == hovered_index ? row_look() : 0, i))
             draw_item(*label, origin_x, origin_y, offset);
     }
 }

@@ -51,6 +51,15 @@ public:
     std::string get_selected_text() const;
     // Opens, picks or closes; true when the click opened the list or picked a row.
     bool handle_click(float px, float py);
+
+    // With the keyboard: a closed list opens as a click opens it, with its chosen row
+    // highlighted; an open one takes the highlighted row as a click on it does.
+    void activate() override;
+    bool holds_keys() override { return is_open; }
+    // Moves the highlight `step` rows, stopping at the first and the last.
+    void step_inside(int step) override;
+    // Closes the list without choosing.
+    void cancel() override;
     // Where unfolded row `index` lies, in drawing-area pixels at the current scale: one box high,
     // overlapping the row above by the border. Rows are drawn and hit-tested here.
     Screen_rect row_rect(int index);
@@ -63,6 +72,8 @@ public:
     bool is_open = false;
     std::int32_t selected_index;
     std::int32_t hovered_index = -1;
+    // Whether the keys moved the highlight last: it shows wherever the pointer is.
+    bool highlight_by_keys = false;
     SDL_Color color;
     SDL_Color list_color;
     // In design units, as are the inner offsets of the item text.
@@ -75,6 +86,9 @@ public:
 
 private:
     int look() const { return mouse_over ? 1 : 0; }
+    int row_look() const { return mouse_over || highlight_by_keys ? 1 : 0; }
+    // Runs the "mouse_button_up" listeners, as a click that changed the list does.
+    void report_click();
     std::shared_ptr<Label> item(int key, int index) const;
     int item_count(int key) const;
     // The first unfolded row under the point, counted over the current look's items; -1 if none.
