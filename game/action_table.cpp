@@ -104,7 +104,9 @@ std::string key_name(SDL_Keycode code)
 
 std::string name_of(const Key& key)
 {
-    const char* held = key.modifier == KMOD_SHIFT ? "Shift+" : key.modifier == KMOD_ALT ? "Alt+" : "";
+    const char* held = key.modifier == KMOD_SHIFT ? "Shift+"
+                       : key.modifier == KMOD_ALT ? "Alt+"
+                                                  : "";
     return held + key_name(key.code);
 }
 

@@ -22,9 +22,9 @@ Complete_ui::Complete_ui(GE::Render_context* renderer, GE::App_window* window,
     : Screen(renderer, window, model, contract),
       exit_to_main_menu_button(&found.get<GE::Button>("exit_to_main_menu"))
 {
-    on_click(*exit_to_main_menu_button, "click",
-             [model] { model->dispatch_event(Events::exit_to_main_menu); }, true,
-             Answers::leave);
+    on_click(
+        *exit_to_main_menu_button, "click",
+        [model] { model->dispatch_event(Events::exit_to_main_menu); }, true, Answers::leave);
 }
 
 } // namespace Game

@@ -38,8 +38,7 @@ void on_click(GE::Button& button, const std::string& sound, std::function<void()
     };
     if (actions.size() > 0)
         button.add_event_listener(
-            "action",
-            [&button, handler, actions = std::vector<Action>(actions)](GE::Event& event) {
+            "action", [&button, handler, actions = std::vector<Action>(actions)](GE::Event& event) {
                 auto& asked = static_cast<Action_event&>(event);
                 if (!button.visible ||
                     std::find(actions.begin(), actions.end(), asked.action) == actions.end())

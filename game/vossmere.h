@@ -120,7 +120,8 @@ private:
     void listen_on_model();
 
     bool handle_key(const SDL_KeyboardEvent& key);
-    // Whether the focus took the action (a step, Enter on a focused object, Escape on an open list).
+    // Whether the focus took the action (a step, Enter on a focused object, Escape on an open
+    // list).
     bool focus_takes(Action action);
     void send_to_screens(Action action);
     void draw_muted_mark(float canvas_left, float scale);

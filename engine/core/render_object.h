@@ -87,7 +87,8 @@ public:
     bool normalized_y = false;
     std::int32_t layer = 0;
     // Whether the object can hold the keyboard focus, and where it comes among the objects of its
-    // screen that can: lower first, equal ones in reading order (top to bottom, then left to right).
+    // screen that can: lower first, equal ones in reading order (top to bottom, then left to
+    // right).
     bool focusable = false;
     std::int32_t focus_order = 0;
 

@@ -55,7 +55,8 @@ Focus::Objects Focus::ring(Render_object_container& root)
     for (auto screen = root.children.rbegin(); screen != root.children.rend(); ++screen) {
         if ((*screen)->focusable)
             found.push_back(*screen);
-        else if (const auto* container = dynamic_cast<const Render_object_container*>(screen->get()))
+        else if (const auto* container =
+                     dynamic_cast<const Render_object_container*>(screen->get()))
             collect(*container, found);
         const auto* ui = dynamic_cast<const UI*>(screen->get());
         if (ui != nullptr && !ui->shares_focus)
@@ -124,8 +125,9 @@ void Focus::pointer_pressed(Render_object_container& root, float x, float y)
 {
     shown = false;
     const Objects objects = ring(root);
-    const auto pressed = std::find_if(objects.begin(), objects.end(),
-                                      [x, y](const auto& object) { return object->hit_test(x, y); });
+    const auto pressed = std::find_if(objects.begin(), objects.end(), [x, y](const auto& object) {
+        return object->hit_test(x, y);
+    });
     hold(pressed == objects.end() ? nullptr : *pressed);
 }
 
