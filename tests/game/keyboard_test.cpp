@@ -1,9 +1,12 @@
 #include "engine/resources/audio.h"
 #include "engine/resources/resources.h"
 #include "engine/widgets/button.h"
+#include "engine/widgets/checkbox.h"
+#include "engine/widgets/drop_down_list.h"
 #include "engine/widgets/label.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
+#include "game/display_confirmation.h"
 #include "game/level.h"
 #include "game/main_menu.h"
 #include "game/play_ui.h"
@@ -167,6 +170,66 @@ TEST_F(Keyboard, f5_keeps_the_door_chosen_and_goes_on_past_a_half_saved_image_or
     EXPECT_TRUE(line.text.ends_with("..."));
     EXPECT_LE(line.width, Game::Problem_line::widest);
     EXPECT_GT(line.width, Game::Problem_line::widest - 40);
+}
+
+} // namespace
+
+namespace {
+
+using Focus_keys = Support::Settings_flow;
+
+TEST_F(Focus_keys, walk_the_screen_on_top_and_leave_the_pointer_its_own_way)
+{
+    const auto focused = [&] { return app->focus.focused(*app).get(); };
+    const auto ids = [&](SDL_Keycode key, int presses) {
+        std::string walked;
+        for (int i = 0; i < presses; ++i) {
+            press(key);
+            walked += focused()->id + " ";
+        }
+        return walked;
+    };
+    // A level and its overlay are one ring, in reading order; the door dialog keeps the focus.
+    play.click(*app->main_menu->play_button);
+    EXPECT_EQ(ids(SDLK_TAB, 5), "menu go_left go_right door_hit menu ");
+    EXPECT_EQ(ids(SDLK_UP, 1), "door_hit ");
+    press(SDLK_RETURN);
+    ASSERT_EQ(app->children.back(), app->enter_confirmation);
+    EXPECT_EQ(ids(SDLK_DOWN, 3), "no yes no ");
+    press(SDLK_SPACE);
+    EXPECT_EQ(app->children, (Children{app->current_level, app->play_ui}));
+    press(SDLK_ESCAPE);
+
+    // An open list takes the steps and Escape; the pointer's moves do not take its highlight.
+    open_settings({Support::wide, Support::usual, Support::small});
+    auto& menu = *app->settings_menu;
+    auto& list = *menu.resolution_list;
+    EXPECT_EQ(focused(), nullptr) << "the button clicked is gone";
+    EXPECT_EQ(ids(SDLK_UP, 1), "apply ");
+    press(SDLK_TAB, KMOD_LSHIFT);
+    EXPECT_EQ(ids(SDLK_TAB, 2), "apply resolution_list ");
+    press(SDLK_RETURN);
+    ASSERT_TRUE(list.is_open);
+    EXPECT_EQ(list.hovered_index, 1) << "the current mode, highlighted";
+    press(SDLK_DOWN);
+    press(SDLK_DOWN);
+    const GE::Screen_rect box = list.get_screen_rect(); // the window is the drawing area
+    app->dispatch_mouse_event(SDL_MOUSEMOTION, box.x + 5, box.y + 5);
+    EXPECT_EQ(list.hovered_index, 2) << "the last row, held there";
+    press(SDLK_ESCAPE);
+    EXPECT_EQ(std::tuple(list.is_open, list.selected_index, app->children.back().get()),
+              std::tuple(false, 1, static_cast<GE::Render_object*>(&menu)));
+
+    // A press gives the focus to what it pressed and hides the ring: Enter is Apply again.
+    play.click(*menu.fullscreen_checkbox);
+    EXPECT_EQ(std::pair(app->focus.shown, focused()),
+              std::pair(false, static_cast<GE::Render_object*>(menu.fullscreen_checkbox)));
+    press(SDLK_RETURN);
+    ASSERT_TRUE(app->display.asking());
+    EXPECT_EQ(ids(SDLK_TAB, 3), "keep revert keep ");
+    press(SDLK_ESCAPE);
+    EXPECT_FALSE(app->display.asking());
+    EXPECT_EQ(saved(), "1024x768\r\n0");
 }
 
 } // namespace

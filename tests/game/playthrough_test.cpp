@@ -1,10 +1,15 @@
 #include "engine/widgets/button.h"
+#include "engine/widgets/checkbox.h"
+#include "engine/widgets/drop_down_list.h"
+#include "engine/widgets/label.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
 #include "game/display_confirmation.h"
+#include "game/letterbox.h"
 #include "game/level.h"
 #include "game/main_menu.h"
 #include "game/play_ui.h"
+#include "game/room_scene.h"
 #include "game/scene.h"
 #include "game/settings_menu.h"
 #include "tests/support/game_data.h"
@@ -13,12 +18,98 @@ namespace {
 
 using Support::Children;
 
+// What a player without a mouse presses: a step of the focus, Enter (or A), a turn to the right,
+// and what ticks a box (Space, or A).
+struct Controls {
+    std::function<void()> next, confirm, turn_right, tick;
+};
+
 // The shipped game, played with the mouse in windows of three shapes: 4:3, 16:9 (bars on the
 // sides) and 5:4 (the drawing area cut on both sides). Every click aims at the middle of the
 // object a player would click, and must fall inside the window.
-class Playthrough : public Support::Game_flow, public testing::WithParamInterface<const char*> {
+class Playthrough : public Support::Settings_flow, public testing::WithParamInterface<const char*> {
 protected:
-    Playthrough() : Game_flow(VOSSMERE_RUN_DIR, GetParam()) {}
+    Playthrough() : Settings_flow(VOSSMERE_RUN_DIR, GetParam()) {}
+
+    GE::Render_object* focused() { return app->focus.focused(*app).get(); }
+
+    // Whether the focus ring is drawn around `object`: a candle-light line inside a dark one, at
+    // the middle of its left side.
+    bool ring_around(GE::Render_object& object)
+    {
+        const auto canvas = Game::letterbox_of(static_cast<float>(app->window.width),
+                                               static_cast<float>(app->window.height));
+        const GE::Screen_rect rect = object.get_screen_rect();
+        const int line = static_cast<int>(std::max(1.0f, std::round(3 * canvas.scale)));
+        const int outer =
+            static_cast<int>(canvas.left + rect.x - std::round(6 * canvas.scale)) - 2 * line;
+        const int middle = static_cast<int>(rect.y + rect.h / 2);
+        SDL_Renderer* renderer = app->render_context.renderer;
+        return Support::region_is(renderer, {outer, middle, line, 1}, GE::Focus::dark) &&
+               Support::region_is(renderer, {outer + line, middle, line, 1}, GE::Focus::light);
+    }
+
+    bool right_door_shown()
+    {
+        const auto& level = *app->current_level;
+        const auto* room = dynamic_cast<const Game::Room_scene*>(
+            level.scenes[static_cast<std::size_t>(level.current_scene)].get());
+        return room != nullptr && room->door_label == level.correct_door_label;
+    }
+
+    // Plays the three levels, then on the settings screen chooses another resolution and
+    // fullscreen and keeps them, with `controls` alone.
+    void play_without_mouse(const Controls& controls)
+    {
+        EXPECT_FALSE(ring_around(*app->main_menu->play_button)) << "a mouse player sees no ring";
+        controls.next();
+        ASSERT_EQ(focused(), app->main_menu->play_button);
+        EXPECT_TRUE(ring_around(*app->main_menu->play_button));
+        controls.confirm();
+        for (int level = 1; level <= 3; ++level) {
+            ASSERT_EQ(app->level_number, level);
+            for (std::size_t turn = 0; !right_door_shown() && turn < 8; ++turn)
+                controls.turn_right();
+            for (int step = 0; focused()->id != "door_hit" && step < 4; ++step)
+                controls.next();
+            controls.confirm();
+            ASSERT_EQ(app->children.back(), app->enter_confirmation);
+            EXPECT_EQ(focused(), app->enter_confirmation->yes_button);
+            controls.confirm();
+        }
+        ASSERT_EQ(app->children, Children{app->complete_ui});
+        controls.confirm();
+
+        displays = Support::displays_of({{Support::wide, Support::usual, Support::small}});
+        app->displays = &displays;
+        for (int step = 0; focused() != app->main_menu->settings_button && step < 3; ++step)
+            controls.next();
+        controls.confirm();
+        const auto menu = app->settings_menu;
+        ASSERT_EQ(app->children, Children{menu});
+        auto& list = *menu->resolution_list;
+        ASSERT_EQ(focused(), &list);
+        controls.confirm();
+        ASSERT_TRUE(list.is_open);
+        controls.next();
+        const int row = list.hovered_index;
+        EXPECT_NE(row, list.selected_index);
+        controls.confirm();
+        EXPECT_EQ(std::pair(list.is_open, list.selected_index), std::pair(false, row));
+        std::string chosen = list.get_selected_text();
+        std::erase(chosen, ' ');
+        controls.next();
+        controls.tick();
+        EXPECT_TRUE(menu->fullscreen_checkbox->checked);
+        controls.next();
+        controls.next();
+        ASSERT_EQ(focused(), menu->apply_button);
+        controls.confirm();
+        ASSERT_TRUE(app->display.asking());
+        EXPECT_EQ(focused(), app->display.dialog->keep_button);
+        controls.confirm();
+        EXPECT_EQ(saved(), chosen + "\r\n1");
+    }
 
     // Turns once around the level's ring, every view in turn, back to the first.
     void turn_around()
@@ -66,6 +157,12 @@ TEST_P(Playthrough, wins_dies_retries_and_applies_the_settings)
     play.click(*app->settings_menu->back_button);
     play.click(*app->main_menu->exit_button);
     EXPECT_TRUE(app->exit_requested);
+}
+
+TEST_P(Playthrough, by_keys_alone)
+{
+    play_without_mouse({[this] { press(SDLK_TAB); }, [this] { press(SDLK_RETURN); },
+                        [this] { press(SDLK_RIGHT); }, [this] { press(SDLK_SPACE); }});
 }
 
 INSTANTIATE_TEST_SUITE_P(Window_shapes, Playthrough,
