@@ -97,6 +97,12 @@ void tour(Game::Vossmere& app, Photographer& camera)
     play.click(*app.complete_ui->exit_to_main_menu_button);
     play.click(*app.main_menu->settings_button);
     camera.shoot("settings");
+    // By keys: the ring on the list, opened, and the next row highlighted.
+    for (const auto action :
+         {Game::Action::focus_next, Game::Action::confirm, Game::Action::focus_next})
+        app.act(action);
+    camera.shoot("keys");
+    app.act(Game::Action::back);
     play.click(*app.settings_menu->fullscreen_checkbox);
     play.click(*app.settings_menu->apply_button);
     camera.shoot("display");
