@@ -1,6 +1,7 @@
 // Plays the browser build through in headless Chromium: the first frame and an idle menu that
 // draws nothing, sound only after the first click, a room, a door's dialog, a death and a retry,
-// the settings screen, a new resolution kept across a reload of the page, and the way out. The
+// the settings screen, a new resolution kept across a reload of the page, the settings and a door
+// by keys alone, and the way out. The
 // frames of the screens the desktop build also shot are compared with the desktop's.
 //
 // Usage: node playthrough.mjs WEB_DIR DESKTOP_FRAMES_DIR
@@ -83,6 +84,21 @@ await withPage(web, async (player) => {
   await player.page.reload();
   await player.until('window.firstDraw !== null');
   check(await size() === '1920x1080', `after a reload the canvas is ${await size()}`);
+
+  // By keys alone: the ring from Play to Settings, the list opened on the current size, the next
+  // one chosen, the checkbox, Back and Apply passed over to Apply, and Keep; then a door.
+  for (const key of ['Tab', 'ArrowDown', 'Enter', 'Enter', 'ArrowDown', 'Enter', 'Tab', 'Tab', 'Tab',
+    'Enter', 'Enter'])
+    await player.press(key);
+  const chosen = await size();
+  check(chosen !== '1920x1080' && /^\d+x\d+$/.test(chosen), `chosen by keys, the canvas is ${chosen}`);
+  await player.press('Escape'); // back to the menu, the ring on Play
+  await player.press('Enter');
+  const room = await player.shot('room by keys');
+  await player.press('Enter'); // the ring is on the first room's door
+  check(!alike(await player.shot('door dialog by keys'), room), 'Enter on the door asked nothing');
+  await player.press('Escape');
+  await player.press('Escape');
   await player.click(at.exit);
   await player.until("document.getElementById('status').textContent === 'You left the manor.'");
 });
