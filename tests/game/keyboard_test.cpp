@@ -196,8 +196,10 @@ TEST_F(Focus_keys, walk_the_screen_on_top_and_leave_the_pointer_its_own_way)
     press(SDLK_RETURN);
     ASSERT_EQ(app->children.back(), app->enter_confirmation);
     EXPECT_EQ(ids(SDLK_DOWN, 3), "no yes no ");
+    Mix_HaltChannel(-1);
     press(SDLK_SPACE);
     EXPECT_EQ(app->children, (Children{app->current_level, app->play_ui}));
+    EXPECT_EQ(Mix_Playing(-1), 1) << "the click a click on it plays";
     press(SDLK_ESCAPE);
 
     // An open list takes the steps and Escape; the pointer's moves do not take its highlight.
