@@ -221,6 +221,11 @@ TEST_F(Focus_keys, walk_the_screen_on_top_and_leave_the_pointer_its_own_way)
     press(SDLK_ESCAPE);
     EXPECT_EQ(std::tuple(list.is_open, list.selected_index, app->children.back().get()),
               std::tuple(false, 1, static_cast<GE::Render_object*>(&menu)));
+    for (const SDL_Keycode key : {SDLK_SPACE, SDLK_UP, SDLK_UP, SDLK_RETURN})
+        press(key);
+    EXPECT_EQ(std::pair(list.is_open, list.selected_index), std::pair(false, 0)) << "the first";
+    for (const SDL_Keycode key : {SDLK_SPACE, SDLK_DOWN, SDLK_RETURN})
+        press(key);
 
     // A press gives the focus to what it pressed and hides the ring: Enter is Apply again.
     play.click(*menu.fullscreen_checkbox);

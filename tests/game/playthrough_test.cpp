@@ -34,19 +34,22 @@ protected:
     GE::Render_object* focused() { return app->focus.focused(*app).get(); }
 
     // Whether the focus ring is drawn around `object`: a candle-light line inside a dark one, at
-    // the middle of its left side.
+    // the middle of its left and right sides.
     bool ring_around(GE::Render_object& object)
     {
         const auto canvas = Game::letterbox_of(static_cast<float>(app->window.width),
                                                static_cast<float>(app->window.height));
         const GE::Screen_rect rect = object.get_screen_rect();
         const int line = static_cast<int>(std::max(1.0f, std::round(3 * canvas.scale)));
-        const int outer =
-            static_cast<int>(canvas.left + rect.x - std::round(6 * canvas.scale)) - 2 * line;
+        const int margin = static_cast<int>(std::round(6 * canvas.scale)) + 2 * line;
+        const int left = static_cast<int>(canvas.left + rect.x) - margin;
+        const int right = static_cast<int>(canvas.left + rect.x + rect.w) + margin - line;
         const int middle = static_cast<int>(rect.y + rect.h / 2);
         SDL_Renderer* renderer = app->render_context.renderer;
-        return Support::region_is(renderer, {outer, middle, line, 1}, GE::Focus::dark) &&
-               Support::region_is(renderer, {outer + line, middle, line, 1}, GE::Focus::light);
+        return Support::region_is(renderer, {left, middle, line, 1}, GE::Focus::dark) &&
+               Support::region_is(renderer, {left + line, middle, line, 1}, GE::Focus::light) &&
+               Support::region_is(renderer, {right, middle, line, 1}, GE::Focus::dark) &&
+               Support::region_is(renderer, {right - line, middle, line, 1}, GE::Focus::light);
     }
 
     bool right_door_shown()
