@@ -9,6 +9,9 @@
 #include <chrono>
 #include <cstdlib>
 #include <exception>
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -57,6 +60,16 @@ int play()
     return 0;
 }
 
+// Ends the program with `status`. In the browser a timer removed before it fired still holds the
+// page's runtime alive, and returning from main would leave the game neither running nor ended.
+int leave(int status)
+{
+#ifdef __EMSCRIPTEN__
+    emscripten_force_exit(status);
+#endif
+    return status;
+}
+
 void report(const std::string& message)
 {
     std::cerr << title << ": " << message << '\n';
@@ -74,11 +87,11 @@ int main(int, char*[])
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
     try {
-        return play();
+        return leave(play());
     } catch (const std::exception& error) {
         report(GE::error_text(error));
     } catch (...) {
         report("an unknown error ended the game");
     }
-    return 1;
+    return leave(1);
 }
