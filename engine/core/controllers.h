@@ -60,8 +60,8 @@ private:
 
     void open(int device_index);
     void move_stick(const SDL_ControllerAxisEvent& motion);
-    // Reads SDL's own joystick updates only while no joystick is plugged in: with one, SDL's wait
-    // for events turns into a loop that wakes every millisecond.
+    // Leaves the reading of joysticks to SDL only while none is plugged in: with one, SDL's wait
+    // for events turns into a loop that wakes every millisecond, so update() reads them instead.
     void watch_joysticks();
 
     std::function<Uint64()> clock;
