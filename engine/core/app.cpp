@@ -82,8 +82,10 @@ void App::run()
     SDL_Event event;
     for (;;) {
         if (!next_event(event)) {
-            // Nothing is waiting: only a pass that redraws on its own gets here.
-            render();
+            // Nothing is waiting: a pass that redraws on its own, or a wake-up for the
+            // controllers, which found nothing to draw for.
+            if (redraw_each_pass)
+                render();
             continue;
         }
         const bool quit = handle_pass(event);
@@ -98,12 +100,15 @@ void App::run()
 
 bool App::next_event(SDL_Event& event)
 {
+    // Read when due, not only when the wait times out: a pointer that keeps moving would
+    // otherwise leave the controllers unread.
+    if (controllers.ms_until_update() == 0)
+        controllers.update();
     // A game that redraws every pass keeps the loop turning (presenting waits for the display);
     // otherwise sleep until something happens.
     if (redraw_each_pass)
         return SDL_PollEvent(&event) == 1;
-    wait_event(event);
-    return true;
+    return wait_event(event, controllers.ms_until_update());
 }
 
 bool App::handle_pass(const SDL_Event& first)
@@ -113,7 +118,7 @@ bool App::handle_pass(const SDL_Event& first)
     do {
         if (event.type == SDL_QUIT)
             quit = true;
-        else if (!handle_sdl_event(event))
+        else if (!controllers.handle(event) && !handle_sdl_event(event))
             quit = true;
         if (exit_requested)
             quit = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/core/app_window.h"
+#include "engine/core/controllers.h"
 #include "engine/core/render_context.h"
 #include "engine/core/render_object_container.h"
 
@@ -27,9 +28,11 @@ public:
     void render() override;
 
     // Delivers SDL events until the window is closed, an event is refused or exit is requested.
-    // Sleeps while there is nothing to do; draws at most one frame per pass over the queue.
+    // Sleeps while there is nothing to do, waking only to read the game controllers when any is
+    // plugged in; draws at most one frame per pass over the queue.
     virtual void run();
-    // Handles one SDL event; false ends the loop. The base refuses every event.
+    // Handles one SDL event; false ends the loop. The base refuses every event. The controllers'
+    // own events (see Controllers::handle) never come here; their buttons do.
     virtual bool handle_sdl_event(const SDL_Event& event);
 
     // Asks for one frame to be drawn once the events waiting now have been handled.
@@ -46,12 +49,15 @@ public:
     float canvas_width = 0;
     App_window window;
     Render_context render_context;
+    Controllers controllers;
     bool exit_requested = false;
     bool redraw_each_pass = false;
 
 private:
     // Handles the events of one pass, starting with `first`; returns whether the loop must end.
     bool handle_pass(const SDL_Event& first);
+    // Takes the next event, sleeping until one comes or the controllers are due to be read;
+    // false when there was none.
     bool next_event(SDL_Event& event);
 
     bool frame_requested = false;

@@ -52,6 +52,9 @@ void init_sdl()
     SDL_SetHint("SDL_MOUSE_FOCUS_CLICKTHROUGH", "1");
     require(SDL_Init(SDL_INIT_VIDEO) == 0);
     require_display();
+    // The mouse and keyboard play without the controllers.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+        std::cerr << "Playing without game controllers: " << SDL_GetError() << '\n';
     require(IMG_Init(IMG_INIT_PNG) != 0);
     require(TTF_Init() == 0);
 }

@@ -6,10 +6,10 @@ namespace GE {
 // audio drivers and the software renderer. Called before SDL comes up, which reads them once.
 void use_headless_drivers();
 
-// Brings up SDL's video, SDL_image (PNG) and SDL_ttf: what the first frame needs. The first
-// engine call of the program. Throws SDL_runtime_error; throws GE_runtime_error when there is no
-// display, that is when SDL fell back to its offscreen or dummy driver without SDL_VIDEODRIVER
-// naming it.
+// Brings up SDL's video, SDL_image (PNG) and SDL_ttf: what the first frame needs; and the game
+// controllers, whose failure costs one line on stderr. The first engine call of the program. Throws
+// SDL_runtime_error; throws GE_runtime_error when there is no display, that is when SDL fell back
+// to its offscreen or dummy driver without SDL_VIDEODRIVER naming it.
 void init_sdl();
 
 // Brings up SDL's audio and SDL_mixer (OGG) and opens the audio device, unless that was done

@@ -1,6 +1,7 @@
 #include "engine/core/app.h"
 #include "engine/core/ticker.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/virtual_pad.h"
 
 #include <SDL_timer.h>
 
@@ -62,6 +63,35 @@ TEST(App, draws_one_frame_for_a_pass_that_asked_for_one_or_each_pass_when_told_t
     EXPECT_EQ(app.frames, 5) << "three frames with nothing queued, then the quitting pass";
     run(app, {SDL_MOUSEBUTTONUP, SDL_QUIT});
     EXPECT_EQ(app.frames, 6) << "a pass with a mouse event draws once, not twice";
+}
+
+TEST(App, reads_a_plugged_in_pad_while_it_sleeps_and_draws_nothing_for_the_wake_ups)
+{
+    // Plugged in before the application opens it.
+    Support::Virtual_pad pad;
+    struct Pad_app : Counting_app {
+        bool handle_sdl_event(const SDL_Event& event) override
+        {
+            seen.emplace_back(event.type, event.cbutton.which, event.cbutton.button);
+            return false;
+        }
+        std::vector<std::tuple<Uint32, SDL_JoystickID, int>> seen;
+    } app;
+    // Pressed while the loop sleeps, from SDL's timer thread.
+    const auto press_a = [](Uint32, void* pad) -> Uint32 {
+        SDL_JoystickSetVirtualButton(SDL_JoystickFromInstanceID(static_cast<SDL_JoystickID>(
+                                         reinterpret_cast<intptr_t>(pad))),
+                                     SDL_CONTROLLER_BUTTON_A, SDL_PRESSED);
+        return 0;
+    };
+    const SDL_TimerID timer =
+        SDL_AddTimer(100, press_a, reinterpret_cast<void*>(static_cast<intptr_t>(pad.id())));
+    run(app, {});
+    SDL_RemoveTimer(timer);
+    EXPECT_EQ(app.seen, (std::vector{std::tuple<Uint32, SDL_JoystickID, int>(
+                            SDL_CONTROLLERBUTTONDOWN, pad.id(), SDL_CONTROLLER_BUTTON_A)}))
+        << "the pad's device and joystick events are the engine's";
+    EXPECT_EQ(app.frames, 0);
 }
 
 TEST(Ticker, queues_its_event_each_interval_while_it_lives)
