@@ -13,6 +13,7 @@
 #include "game/scene.h"
 #include "game/settings_menu.h"
 #include "tests/support/game_data.h"
+#include "tests/support/virtual_pad.h"
 
 namespace {
 
@@ -166,6 +167,33 @@ TEST_P(Playthrough, by_keys_alone)
 {
     play_without_mouse({[this] { press(SDLK_TAB); }, [this] { press(SDLK_RETURN); },
                         [this] { press(SDLK_RIGHT); }, [this] { press(SDLK_SPACE); }});
+}
+
+TEST_P(Playthrough, by_pad_alone)
+{
+    Support::Virtual_pad pad;
+    // Runs the game over what the pad queued, then over the D-pad presses its stick queued.
+    const auto handle = [this] {
+        for (int pass = 0; pass < 2; ++pass) {
+            Support::push_sdl_event(SDL_QUIT);
+            app->run();
+        }
+    };
+    handle(); // plugged in while the game runs
+    ASSERT_EQ(app->controllers.open_count(), 1u);
+    const auto button = [&](SDL_GameControllerButton which) {
+        return [&pad, &handle, which] {
+            pad.press(which);
+            handle();
+        };
+    };
+    const auto stick_down = [&] {
+        pad.tilt(SDL_CONTROLLER_AXIS_LEFTY, SDL_JOYSTICK_AXIS_MAX);
+        pad.tilt(SDL_CONTROLLER_AXIS_LEFTY, 0);
+        handle();
+    };
+    play_without_mouse({stick_down, button(SDL_CONTROLLER_BUTTON_A),
+                        button(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER), button(SDL_CONTROLLER_BUTTON_A)});
 }
 
 INSTANTIATE_TEST_SUITE_P(Window_shapes, Playthrough,
