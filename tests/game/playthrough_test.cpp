@@ -193,7 +193,8 @@ TEST_P(Playthrough, by_pad_alone)
         handle();
     };
     play_without_mouse({stick_down, button(SDL_CONTROLLER_BUTTON_A),
-                        button(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER), button(SDL_CONTROLLER_BUTTON_A)});
+                        button(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER),
+                        button(SDL_CONTROLLER_BUTTON_A)});
 }
 
 INSTANTIATE_TEST_SUITE_P(Window_shapes, Playthrough,
