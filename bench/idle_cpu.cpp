@@ -27,10 +27,13 @@ namespace {
 
 // Takes every event and draws nothing.
 struct Idle_app : GE::App {
-    Idle_app()
-        : GE::App("idle", 0xFF000000,
-                  GE::Window_settings{std::make_unique<GE::Resolution>("640x480"), false})
+    Idle_app() : GE::App("idle", 0xFF000000, small_window()) {}
+
+    static GE::Window_settings small_window()
     {
+        GE::Window_settings settings;
+        settings.resolution = std::make_unique<GE::Resolution>("640x480");
+        return settings;
     }
     bool handle_sdl_event(const SDL_Event&) override { return true; }
 };

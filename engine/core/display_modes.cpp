@@ -42,7 +42,10 @@ void restore(App_window& window, Window_settings& settings, const Display_source
 {
     if (try_mode(window, settings, source))
         return;
-    settings = Window_settings{};
+    // Only the mode goes back to its default; the player's other choices stay.
+    const Window_settings defaults;
+    settings.resolution = std::make_unique<Resolution>(defaults.resolution->text);
+    settings.fullscreen = defaults.fullscreen;
     // Should this be refused too, the window has the default size all the same.
     try_mode(window, settings, source);
 }

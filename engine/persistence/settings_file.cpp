@@ -9,6 +9,7 @@
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -53,6 +54,74 @@ std::unique_ptr<Resolution> resolution_of(const std::string& word)
     if (!is_side(text.substr(0, separator)) || !is_side(text.substr(separator + 1)))
         return nullptr;
     return std::make_unique<Resolution>(word);
+}
+
+// A choice kept as a "name=value" line after the window's two. Only a value other than the
+// default is written, so that a file of an older game, or of a player who changed nothing, stays
+// as it was.
+struct Named_number {
+    const char* name;
+    int lowest, highest;
+    int (*get)(const Window_settings&);
+    void (*set)(Window_settings&, int);
+};
+
+const Named_number named_numbers[]{
+    {"music_volume", 0, 100, [](const Window_settings& s) { return s.music_volume; },
+     [](Window_settings& s, int value) { s.music_volume = value; }},
+    {"effects_volume", 0, 100, [](const Window_settings& s) { return s.effects_volume; },
+     [](Window_settings& s, int value) { s.effects_volume = value; }},
+    {"captions", 0, 1, [](const Window_settings& s) { return s.captions ? 1 : 0; },
+     [](Window_settings& s, int value) { s.captions = value == 1; }},
+};
+
+// The number a value of the file writes: decimal digits, a minus sign allowed before them;
+// none for anything else.
+std::optional<long> number_of(std::string_view text)
+{
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view digits = text.substr(negative ? 1 : 0);
+    if (digits.empty() || digits.size() > 9 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    long number = 0;
+    for (const char digit : digits)
+        number = number * 10 + (digit - '0');
+    return negative ? -number : number;
+}
+
+// Takes one line after the window's two: a known name with a number sets its choice (clamped
+// into its range), another name is kept for the next save, anything else is passed over.
+void read_named_line(Window_settings& settings, std::string line)
+{
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    const auto equals = line.find('=');
+    if (equals == std::string::npos || equals == 0)
+        return;
+    const std::string_view name = std::string_view(line).substr(0, equals);
+    const auto known = std::find_if(std::begin(named_numbers), std::end(named_numbers),
+                                    [&](const Named_number& entry) { return name == entry.name; });
+    if (known == std::end(named_numbers)) {
+        settings.other_lines.push_back(line);
+        return;
+    }
+    if (const auto number = number_of(std::string_view(line).substr(equals + 1)))
+        known->set(settings,
+                   static_cast<int>(std::clamp<long>(*number, known->lowest, known->highest)));
+}
+
+// The lines after the window's two, each ended by CR LF.
+std::string named_lines(const Window_settings& settings)
+{
+    const Window_settings defaults;
+    std::string text;
+    for (const auto& entry : named_numbers)
+        if (entry.get(settings) != entry.get(defaults))
+            text += "\r\n" + std::string(entry.name) + '=' + std::to_string(entry.get(settings));
+    for (const auto& line : settings.other_lines)
+        text += "\r\n" + line;
+    return text;
 }
 
 // In a browser the folder is a copy in memory of one kept in IndexedDB: store the copy there, so
@@ -111,11 +180,18 @@ void load_settings(Window_settings& settings)
     if (!(in >> resolution_word))
         return;
     auto resolution = resolution_of(resolution_word);
-    if (!resolution)
-        return;
     in >> fullscreen_word;
-    settings.resolution = std::move(resolution);
-    settings.fullscreen = fullscreen_word == "1";
+    if (resolution) {
+        settings.resolution = std::move(resolution);
+        settings.fullscreen = fullscreen_word == "1";
+    }
+    // The rest of the second line, then the named lines, which count even below a broken
+    // resolution.
+    std::string line;
+    std::getline(in, line);
+    settings.other_lines.clear();
+    while (std::getline(in, line))
+        read_named_line(settings, line);
 }
 
 void save_settings(const Window_settings& settings)
@@ -124,8 +200,9 @@ void save_settings(const Window_settings& settings)
     auto temporary = path;
     temporary += ".new";
     // The same bytes on every platform: CR LF is written, not left to the stream.
-    const bool written = write_to_disk(temporary, settings.resolution->text + "\r\n" +
-                                                      (settings.fullscreen ? '1' : '0'));
+    const bool written =
+        write_to_disk(temporary, settings.resolution->text + "\r\n" +
+                                     (settings.fullscreen ? '1' : '0') + named_lines(settings));
     // Renaming a complete file over the old one never leaves half a file behind.
     std::error_code error;
     if (written)

@@ -107,7 +107,10 @@ std::string error_of(Work&& work)
 // Window settings of the given resolution text, such as "1024x768".
 inline GE::Window_settings settings_of(const std::string& resolution, bool fullscreen = false)
 {
-    return {std::make_unique<GE::Resolution>(resolution), fullscreen};
+    GE::Window_settings settings;
+    settings.resolution = std::make_unique<GE::Resolution>(resolution);
+    settings.fullscreen = fullscreen;
+    return settings;
 }
 
 // Displays that offer the given modes, each display's in SDL's order.

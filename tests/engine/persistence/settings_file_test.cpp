@@ -2,6 +2,8 @@
 #include "engine/persistence/settings_file.h"
 #include "tests/support/fixtures.h"
 
+#include <sstream>
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -108,6 +110,51 @@ TEST_F(Settings_file, saving_makes_the_games_folder_and_never_leaves_half_a_file
     Support::set_environment("USERPROFILE", nullptr);
     Support::set_environment("HOME", nullptr);
     EXPECT_NE(save("800x600").find("neither USERPROFILE nor HOME"), std::string::npos);
+}
+
+TEST_F(Settings_file, keeps_the_other_choices_in_named_lines_that_a_two_word_reader_passes_over)
+{
+    auto settings = Support::settings_of("800x600", true);
+    settings.music_volume = 70;
+    settings.effects_volume = 0;
+    settings.captions = true;
+    settings.other_lines = {"speech=1"};
+    GE::save_settings(settings);
+    const std::string file = saved();
+    EXPECT_EQ(file,
+              "800x600\r\n1\r\nmusic_volume=70\r\neffects_volume=0\r\ncaptions=1\r\nspeech=1");
+    std::istringstream older(file); // how the game read its file before the named lines
+    std::string resolution, fullscreen;
+    older >> resolution >> fullscreen;
+    EXPECT_EQ(std::pair(resolution, fullscreen),
+              std::pair(std::string("800x600"), std::string("1")));
+
+    // What loading a file over the defaults gives: the mode, the volumes, captions, lines kept.
+    const auto load = [&](const std::string& content) {
+        Support::write_file(settings_file.string(), content);
+        auto loaded = Support::settings_of("640x480");
+        GE::load_settings(loaded);
+        return std::tuple(loaded.resolution->text, loaded.music_volume, loaded.effects_volume,
+                          loaded.captions, loaded.other_lines);
+    };
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(load(file), std::tuple("800x600", 70, 0, true, Lines{"speech=1"}));
+    for (const auto& [content, music, effects, captions, others] :
+         {std::tuple{"1024x768\r\n1", 100, 100, false, Lines{}}, // a file of an older game
+          std::tuple{"1024x768\r\n0\r\nmusic_volume=150\r\neffects_volume=-5\r\ncaptions=2", 100, 0,
+                     true, Lines{}},
+          std::tuple{"1024x768\r\n0\nmusic_volume=\r\n=5\r\nmusic_volume=7x\r\nno equals\n"
+                     "effects_volume=40\r\nlanguage=de\r\ncaptions=-0",
+                     100, 40, false, Lines{"language=de"}},
+          std::tuple{"1024x768\r\n0\r\nmusic_volume=30\r\nmusic_volume=60\r\n", 60, 100, false,
+                     Lines{}},
+          std::tuple{"1024x768\r\n0\r\nmusic_volume=9999999999\r\neffects_volume=0050", 100, 50,
+                     false, Lines{}}})
+        EXPECT_EQ(load(content), std::tuple("1024x768", music, effects, captions, others))
+            << content;
+    // Below a broken resolution the named lines still count.
+    EXPECT_EQ(load("garbage\r\n1\r\nmusic_volume=30"),
+              std::tuple("640x480", 30, 100, false, Lines{}));
 }
 
 #ifdef _WIN32
