@@ -49,6 +49,8 @@ void read_settings(const Vossmere::Start_phases& passed)
 {
     GE::set_game_folder(title);
     GE::load_settings(GE::window_settings);
+    GE::set_music_volume(GE::window_settings.music_volume);
+    GE::set_effects_volume(GE::window_settings.effects_volume);
     if (passed)
         passed("settings");
 }

@@ -70,6 +70,8 @@ bool open_audio()
         SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 512) != 0;
     if (audio_silent)
         std::cerr << "Playing without sound: " << SDL_GetError() << '\n';
+    else
+        set_muted(is_muted()); // the channels just made take the volumes chosen before
     return !audio_silent;
 }
 

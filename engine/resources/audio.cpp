@@ -7,6 +7,8 @@
 
 #include <SDL_mixer.h>
 
+#include <algorithm>
+
 namespace GE {
 
 std::map<std::string, std::string> audio_files;
@@ -20,18 +22,44 @@ constexpr int play_once = 0;
 constexpr int loop_forever = -1;
 
 bool muted = false;
+int music_percent = 100;
+int effects_percent = 100;
+
+// The mixer's volume for a share of the full one, rounded to the nearest step; none while muted.
+int mixer_volume(int percent) { return muted ? 0 : (percent * MIX_MAX_VOLUME + 50) / 100; }
+
+// Gives every channel, and the music, the volume the player chose and the mute allows. SDL_mixer
+// keeps them for the tracks and effects started later.
+void apply_volumes()
+{
+    Mix_Volume(-1, mixer_volume(effects_percent));
+    Mix_VolumeMusic(mixer_volume(music_percent));
+}
 
 } // namespace
 
 void set_muted(bool mute)
 {
     muted = mute;
-    const int volume = muted ? 0 : MIX_MAX_VOLUME;
-    Mix_Volume(-1, volume);
-    Mix_VolumeMusic(volume);
+    apply_volumes();
 }
 
 bool is_muted() { return muted; }
+
+void set_music_volume(int percent)
+{
+    music_percent = std::clamp(percent, 0, 100);
+    apply_volumes();
+}
+
+void set_effects_volume(int percent)
+{
+    effects_percent = std::clamp(percent, 0, 100);
+    apply_volumes();
+}
+
+int music_volume() { return music_percent; }
+int effects_volume() { return effects_percent; }
 
 void register_sound(const std::string& name, const std::string& file) { audio_files[name] = file; }
 

@@ -19,6 +19,13 @@ extern bool audio_silent;
 void set_muted(bool muted);
 bool is_muted();
 
+// The music's and the effects' volumes in percent of the full one (clamped to 0 to 100), heard
+// at once, kept through a mute and for every track and effect started later.
+void set_music_volume(int percent);
+void set_effects_volume(int percent);
+int music_volume();
+int effects_volume();
+
 // Registers (or re-registers) the file played under `name`.
 void register_sound(const std::string& name, const std::string& file);
 

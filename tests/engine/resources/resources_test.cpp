@@ -115,6 +115,31 @@ TEST_F(Resources_test, music_starts_once_per_name_and_a_failed_track_keeps_the_o
               std::pair(std::string("game_music"), 1));
 }
 
+TEST_F(Resources_test, the_volumes_hold_through_a_mute_and_for_tracks_and_effects_started_later)
+{
+    Support::write_sound("a.ogg");
+    for (const char* name : {"menu_music", "game_music", "click"})
+        GE::register_sound(name, "a.ogg");
+    GE::play_music("menu_music");
+    // The music's volume and the channels' average, of 128.
+    const auto heard = [] { return std::pair(Mix_VolumeMusic(-1), Mix_Volume(-1, -1)); };
+    GE::set_music_volume(70);
+    GE::set_effects_volume(150);
+    EXPECT_EQ(heard(), std::pair(90, 128));
+    EXPECT_EQ(std::pair(GE::music_volume(), GE::effects_volume()), std::pair(70, 100));
+    GE::set_muted(true);
+    GE::set_effects_volume(-20); // changed while muted
+    GE::play_music("game_music");
+    EXPECT_EQ(heard(), std::pair(0, 0));
+    GE::set_muted(false);
+    EXPECT_EQ(heard(), std::pair(90, 0)) << "the new track at the music's volume";
+    GE::set_effects_volume(50);
+    GE::play_sound("click");
+    EXPECT_EQ(heard(), std::pair(90, 64));
+    GE::set_music_volume(100);
+    GE::set_effects_volume(100);
+}
+
 TEST_F(Resources_test, an_effect_plays_on_a_free_channel_or_not_at_all)
 {
     EXPECT_THROW(GE::play_sound("click"), GE::SDL_runtime_error);
