@@ -15,21 +15,22 @@ const std::vector<Binding>& table()
     static const std::vector<Binding> rows{
         {Action::turn_left,
          {{SDLK_LEFT}, {SDLK_a}},
-         {SDL_CONTROLLER_BUTTON_LEFTSHOULDER},
-         "in a level: turn left"},
+         {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_BUTTON_DPAD_LEFT},
+         "in a level: turn left; on a slider with the focus: a step down"},
         {Action::turn_right,
          {{SDLK_RIGHT}, {SDLK_d}},
-         {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER},
-         "in a level: turn right"},
+         {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, SDL_CONTROLLER_BUTTON_DPAD_RIGHT},
+         "in a level: turn right; on a slider with the focus: a step up"},
         {Action::focus_next,
          {{SDLK_TAB}, {SDLK_DOWN}},
-         {SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_DPAD_RIGHT},
-         "the focus to the next button, checkbox, list, turn arrow or door, top to bottom and "
+         {SDL_CONTROLLER_BUTTON_DPAD_DOWN},
+         "the focus to the next button, checkbox, list, slider, turn arrow or door, top to bottom "
+         "and "
          "left to right (a ring shows it from the first press; the pad's left stick moves it "
          "too, again and again while held); on an open list: the next row"},
         {Action::focus_previous,
          {{SDLK_TAB, KMOD_SHIFT}, {SDLK_UP}},
-         {SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_DPAD_LEFT},
+         {SDL_CONTROLLER_BUTTON_DPAD_UP},
          "the focus back the other way; on an open list: the row above"},
         {Action::confirm,
          {{SDLK_RETURN}, {SDLK_KP_ENTER}},

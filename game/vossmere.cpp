@@ -242,6 +242,10 @@ bool Vossmere::focus_takes(Action action)
         return focus.activate(*this);
     case Action::back:
         return focus.cancel(*this);
+    case Action::turn_left:
+        return focus.adjust(*this, -1);
+    case Action::turn_right:
+        return focus.adjust(*this, 1);
     default:
         return false;
     }

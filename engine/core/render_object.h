@@ -58,6 +58,9 @@ public:
     virtual bool holds_keys() { return false; }
     virtual void step_inside(int /*step*/) {}
     virtual void cancel() {}
+    // Left (a negative step) or Right on the object with the focus; false when it has no use
+    // for them, for the keys to do what they do elsewhere.
+    virtual bool adjust(int /*steps*/) { return false; }
 
     std::shared_ptr<Render_object> get_parent() const;
     // The topmost ancestor; empty for an object without a parent, the root included.

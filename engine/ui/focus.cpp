@@ -121,6 +121,12 @@ bool Focus::cancel(Render_object_container& root)
     return true;
 }
 
+bool Focus::adjust(Render_object_container& root, int steps)
+{
+    const auto held = shown ? focused(root) : nullptr;
+    return held && held->adjust(steps);
+}
+
 void Focus::pointer_pressed(Render_object_container& root, float x, float y)
 {
     shown = false;

@@ -43,6 +43,8 @@ public:
     bool activate(Render_object_container& root);
     // Escape for the object that holds the keys; false when none does.
     bool cancel(Render_object_container& root);
+    // Left or Right for the object with the shown focus; false when none takes them.
+    bool adjust(Render_object_container& root, int steps);
     // The pointer pressed at (x, y), in drawing-area pixels: hides the ring and hands the focus
     // to the object pressed, or to none.
     void pointer_pressed(Render_object_container& root, float x, float y);

@@ -12,6 +12,7 @@
 #include "engine/widgets/label.h"
 #include "engine/widgets/line.h"
 #include "engine/widgets/rect.h"
+#include "engine/widgets/slider.h"
 #include "engine/widgets/sprite.h"
 #include "engine/widgets/stack_panel.h"
 
@@ -212,6 +213,16 @@ Object build_drop_down_list(UI_Loader& loader, const pugi::xml_node& node, const
     return list;
 }
 
+Object build_slider(UI_Loader& loader, const pugi::xml_node& node, const SDL_FRect& rect)
+{
+    auto slider = std::make_shared<Slider>(
+        loader.renderer, read_text(node, "id"), rect, loader.read_color(node),
+        loader.read_font(node), node.attribute("min").as_int(0), node.attribute("max").as_int(100),
+        node.attribute("step").as_int(10));
+    slider->set_value(node.attribute("value").as_int(slider->lowest));
+    return slider;
+}
+
 Object build_stack_panel(UI_Loader& loader, const pugi::xml_node& node, const SDL_FRect&)
 {
     const Orientation orientation = read_orientation(node);
@@ -253,7 +264,7 @@ Object build_line(UI_Loader& loader, const pugi::xml_node& node, const SDL_FRect
     return line;
 }
 
-constexpr std::array<UI_element, 11> elements{{
+constexpr std::array<UI_element, 12> elements{{
     {"label", false, false, {}},
     {"sprite", false, false, {"image"}},
     {"button", false, false, {"file", "file_over", "file_down"}},
@@ -262,6 +273,7 @@ constexpr std::array<UI_element, 11> elements{{
      false,
      {"unchecked_image", "checked_image", "unchecked_image_over", "checked_image_over"}},
     {"drop_down_list", false, false, {"bg_image", "bg_image_over"}},
+    {"slider", false, false, {}},
     {"stack_panel", false, true, {}},
     {"rect", false, true, {}},
     {"border", false, true, {}},
@@ -271,9 +283,9 @@ constexpr std::array<UI_element, 11> elements{{
 }};
 
 // The builder of each object element of `elements`, in the same order.
-constexpr std::array<Builder, 9> builders{
-    build_label,       build_sprite, build_button, build_checkbox, build_drop_down_list,
-    build_stack_panel, build_rect,   build_border, build_line,
+constexpr std::array<Builder, 10> builders{
+    build_label,  build_sprite,      build_button, build_checkbox, build_drop_down_list,
+    build_slider, build_stack_panel, build_rect,   build_border,   build_line,
 };
 
 static_assert(std::count_if(elements.begin(), elements.end(), [](const UI_element& element) {
@@ -409,11 +421,15 @@ std::shared_ptr<Button> UI_Loader::create_button(const pugi::xml_node& node, con
 
 std::shared_ptr<Label> UI_Loader::create_label(const pugi::xml_node& node)
 {
+    return std::make_shared<Label>(renderer, read_text(node, "id"), read_font(node),
+                                   read_color(node), read_text(node, "text"));
+}
+
+std::shared_ptr<Font> UI_Loader::read_font(const pugi::xml_node& node) const
+{
     const pugi::xml_node font = find_definition(node, root_element, "font", "font_id");
-    const auto& loaded = Resources::instance().get_font(read_text(font, "file"),
-                                                        read_size(font, "size", "font size"));
-    return std::make_shared<Label>(renderer, read_text(node, "id"), loaded, read_color(node),
-                                   read_text(node, "text"));
+    return Resources::instance().get_font(read_text(font, "file"),
+                                          read_size(font, "size", "font size"));
 }
 
 std::shared_ptr<Sprite> UI_Loader::create_sprite(const std::string& file, const SDL_FRect& rect)

@@ -20,6 +20,7 @@ class xml_node;
 namespace GE {
 
 class Button;
+class Font;
 class Label;
 class Render_object_container;
 class Sprite;
@@ -36,8 +37,9 @@ struct UI_element {
 };
 
 // Builds render objects from a UI XML file into a container: labels, sprites, buttons,
-// checkboxes, drop-down lists, stack panels, rectangles, borders and lines, with the fonts and
-// colours the file defines. Loading is not transactional: what was built before a failure stays.
+// checkboxes, drop-down lists, sliders, stack panels, rectangles, borders and lines, with the fonts
+// and colours the file defines. Loading is not transactional: what was built before a failure
+// stays.
 class UI_Loader {
 public:
     explicit UI_Loader(Render_context* renderer);
@@ -61,6 +63,8 @@ public:
 
     std::shared_ptr<Button> create_button(const pugi::xml_node& node, const SDL_FRect& rect);
     std::shared_ptr<Label> create_label(const pugi::xml_node& node);
+    // The font named by the node's "font_id". Throws SDL_runtime_error when it cannot be loaded.
+    std::shared_ptr<Font> read_font(const pugi::xml_node& node) const;
     // A sprite of the image stretched to `rect`; a rectangle of 0 by 0 takes the image's size.
     std::shared_ptr<Sprite> create_sprite(const std::string& file, const SDL_FRect& rect);
     static SDL_FRect read_rect(const pugi::xml_node& node);

@@ -7,6 +7,7 @@
 #include "engine/widgets/label.h"
 #include "engine/widgets/line.h"
 #include "engine/widgets/rect.h"
+#include "engine/widgets/slider.h"
 #include "engine/widgets/stack_panel.h"
 #include "tests/support/fixtures.h"
 
@@ -89,6 +90,9 @@ std::string describe(const GE::Render_object& object)
             << field("selected", list->selected_index) << field("line", list->line_thickness, 2)
             << field("inner_x", list->inner_offset_x, 6)
             << field("inner_y", list->inner_offset_y, 2) << looks("bg", list->bg_images);
+    } else if (const auto* slider = dynamic_cast<const GE::Slider*>(&object)) {
+        common(out, "slider", object) << ' ' << slider->lowest << ".." << slider->highest << " by "
+                                      << slider->step << " at " << slider->value();
     } else if (const auto* panel = dynamic_cast<const GE::Stack_panel*>(&object)) {
         common(out, "stack_panel", object)
             << field("children", "[" + describe_all(panel->children) + "]", std::string("[]"));
@@ -200,6 +204,14 @@ const std::pair<std::string, std::string> files[] = {
      "drop_down_list 0,0 200x40 id=resolution color=rgba(9, 0, 0, 255) "
      "list=rgba(16, 32, 64, 128) inner_y=7 bg0=[sprite 0,0 200x40 small.png] "
      "bg1=[sprite 0,0 200x40 image.png]; drop_down_list 0,0 0x0 list=rgba(16, 32, 64, 128)"},
+    // A slider's value lies on a step of its range; its text takes the font and colour.
+    {R"(<slider id="music" font_id="text" color_id="ink" width="400" height="40" value="74"/>)"
+     R"(<slider font_id="text" width="400" height="40" min="5" max="25" step="5" value="99"/>)",
+     "slider 0,0 400x40 id=music 0..100 by 10 at 70; slider 0,0 400x40 5..25 by 5 at 25"},
+    {R"(<slider font_id="text" width="400" height="40" min="5" max="5"/>)",
+     "nothing ! A slider needs a maximum above its minimum and a positive step"},
+    {R"(<slider font_id="text" width="100" height="40"/>)",
+     "nothing ! A slider must be wider than its value's text"},
     {R"(<stack_panel id="column" orientation="vertical" offset="10" width="500">)"
      R"(<sprite image="image.png" x="4"/><sprite image="image.png"/></stack_panel>)"
      R"(<stack_panel orientation=""><rect width="5"/><rect width="5"/></stack_panel>)",
