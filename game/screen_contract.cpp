@@ -7,6 +7,7 @@
 #include "engine/widgets/checkbox.h"
 #include "engine/widgets/drop_down_list.h"
 #include "engine/widgets/label.h"
+#include "engine/widgets/slider.h"
 #include "game/for_each_button.h"
 
 namespace Game {
@@ -37,6 +38,8 @@ const char* kind_name(Object_kind kind)
         return "checkbox";
     case Object_kind::drop_down_list:
         return "drop-down list";
+    case Object_kind::slider:
+        return "slider";
     case Object_kind::label:
         return "label";
     case Object_kind::any:
@@ -56,6 +59,8 @@ bool is_of_kind(const GE::Render_object& object, Object_kind kind)
         return dynamic_cast<const GE::Checkbox*>(&object) != nullptr;
     case Object_kind::drop_down_list:
         return dynamic_cast<const GE::Drop_down_list*>(&object) != nullptr;
+    case Object_kind::slider:
+        return dynamic_cast<const GE::Slider*>(&object) != nullptr;
     case Object_kind::label:
         return dynamic_cast<const GE::Label*>(&object) != nullptr;
     case Object_kind::any:

@@ -13,7 +13,7 @@ class Render_object_container;
 namespace Game {
 
 // The kinds of object the game looks for in its screen and scene files.
-enum class Object_kind { button, container, checkbox, drop_down_list, label, any };
+enum class Object_kind { button, container, checkbox, drop_down_list, slider, label, any };
 
 // One object a screen or a scene needs from its file. A button is found anywhere in the screen,
 // as for_each_button finds it (of two with one id, the later); any other object must be a

@@ -12,6 +12,7 @@
 #include "engine/widgets/checkbox.h"
 #include "engine/widgets/drop_down_list.h"
 #include "engine/widgets/label.h"
+#include "engine/widgets/slider.h"
 #include "game/for_each_button.h"
 #include "game/game_events.h"
 
@@ -42,6 +43,12 @@ constexpr Required_object objects[]{
     {"resolution_list", Object_kind::drop_down_list, "resolution_panel"},
     {"fullscreen_panel", Object_kind::container, "settings_panel"},
     {"fullscreen_checkbox", Object_kind::checkbox, "fullscreen_panel"},
+    {"music_panel", Object_kind::container, "settings_panel"},
+    {"music_volume", Object_kind::slider, "music_panel"},
+    {"effects_panel", Object_kind::container, "settings_panel"},
+    {"effects_volume", Object_kind::slider, "effects_panel"},
+    {"captions_panel", Object_kind::container, "settings_panel"},
+    {"captions_checkbox", Object_kind::checkbox, "captions_panel"},
     {"back", Object_kind::button},
     {"apply", Object_kind::button},
 };
@@ -63,8 +70,9 @@ Settings_menu::Settings_menu(GE::Render_context* renderer, GE::App_window* windo
                                         [this](GE::Event&) { fit_resolution_list(); });
     resolution_list->add_event_listener(GE::mouse_button_up_event, play_switch);
     fullscreen_checkbox = &found.get<GE::Checkbox>("fullscreen_checkbox");
-    show_fullscreen_setting();
+    show_checked(*fullscreen_checkbox, settings->fullscreen);
     fullscreen_checkbox->add_event_listener(GE::mouse_button_up_event, play_switch);
+    watch_sound_choices();
     back_button = &found.get<GE::Button>("back");
     apply_button = &found.get<GE::Button>("apply");
     on_click(
@@ -105,13 +113,43 @@ void Settings_menu::fit_resolution_list()
     resolution_list->selected_index = kept >= 0 ? kept : current_resolution_index();
 }
 
-void Settings_menu::show_fullscreen_setting()
+void Settings_menu::show_checked(GE::Checkbox& checkbox, bool checked)
 {
-    GE::Checkbox& checkbox = *fullscreen_checkbox;
     const bool was_checked = checkbox.checked;
-    checkbox.checked = settings->fullscreen;
+    checkbox.checked = checked;
     if (!was_checked && checkbox.checked_images.contains(checkbox.mouse_over))
         checkbox.show_image(checkbox.mouse_over);
+}
+
+void Settings_menu::watch_sound_choices()
+{
+    music_slider = &found.get<GE::Slider>("music_volume");
+    effects_slider = &found.get<GE::Slider>("effects_volume");
+    captions_checkbox = &found.get<GE::Checkbox>("captions_checkbox");
+    music_slider->set_value(settings->music_volume);
+    effects_slider->set_value(settings->effects_volume);
+    show_checked(*captions_checkbox, settings->captions);
+    music_slider->add_event_listener(GE::value_changed_event, [this](GE::Event& event) {
+        settings->music_volume = music_slider->value();
+        GE::set_music_volume(settings->music_volume);
+        choices_changed = true;
+        play_switch(event);
+    });
+    effects_slider->add_event_listener(GE::value_changed_event, [this](GE::Event& event) {
+        settings->effects_volume = effects_slider->value();
+        GE::set_effects_volume(settings->effects_volume);
+        choices_changed = true;
+        play_switch(event);
+    });
+    // A sample of the effects at their new volume, once the player settles on it.
+    effects_slider->add_event_listener(GE::value_committed_event,
+                                       [](GE::Event&) { GE::play_sound("click"); });
+    // The checkbox turns after its listeners: they see the state it leaves.
+    captions_checkbox->add_event_listener(GE::mouse_button_up_event, [this](GE::Event& event) {
+        settings->captions = !captions_checkbox->checked;
+        choices_changed = true;
+        play_switch(event);
+    });
 }
 
 std::int32_t Settings_menu::current_resolution_index() const

@@ -15,6 +15,7 @@ class Drop_down_list;
 class Font;
 class Game_model;
 class Label;
+class Slider;
 class Render_object_container;
 struct Window_settings;
 } // namespace GE
@@ -41,7 +42,12 @@ public:
     // in the window.
     void fit_resolution_list();
 
-    // "settings_menu.xml": the list and the checkbox, each in its panel, and two buttons.
+    // Whether the volumes or captions changed since the screen was built: they are heard, and
+    // shown, at once, and the game saves them when the player leaves the screen.
+    bool choices_changed = false;
+
+    // "settings_menu.xml": the list, the checkboxes and the sliders, each in its panel, and two
+    // buttons.
     static const Screen_contract contract;
     GE::Window_settings* settings; // not owned
     // What the displays offer and how the window's mode changes; not owned, outlives the screen.
@@ -50,6 +56,9 @@ public:
     std::vector<std::shared_ptr<GE::Label>> resolution_labels;
     GE::Drop_down_list* resolution_list = nullptr; // owned by the tree
     GE::Checkbox* fullscreen_checkbox = nullptr;   // owned by the tree
+    GE::Slider* music_slider = nullptr;            // owned by the tree
+    GE::Slider* effects_slider = nullptr;          // owned by the tree
+    GE::Checkbox* captions_checkbox = nullptr;     // owned by the tree
     GE::Button* back_button = nullptr;             // owned by the tree
     GE::Button* apply_button = nullptr;            // owned by the tree
     // What went wrong with the last "apply", shown under the screen; empty until then.
@@ -63,7 +72,10 @@ private:
     void fill_resolution_list(std::int32_t per_display);
     // The entry showing `resolution` ("1024x768"); -1 when none does.
     std::int32_t index_of(const std::string& resolution) const;
-    void show_fullscreen_setting();
+    // Shows `checked` on `checkbox`, with the image of its hover.
+    static void show_checked(GE::Checkbox& checkbox, bool checked);
+    // The volumes and captions: shown as the settings hold them, heard as they change.
+    void watch_sound_choices();
     // May destroy this screen: the application rebuilds its screens on "apply_settings".
     void apply();
 

@@ -4,6 +4,7 @@
 #include "engine/core/game_model.h"
 #include "engine/core/mouse_event.h"
 #include "engine/core/sdl_lifetime.h"
+#include "engine/persistence/settings_file.h"
 #include "engine/resources/audio.h"
 #include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
@@ -25,6 +26,7 @@
 #include <SDL_render.h>
 
 #include <algorithm>
+#include <iostream>
 
 namespace Game {
 
@@ -126,6 +128,9 @@ void Vossmere::complete_start(const Start_phases& passed)
 
 Vossmere::~Vossmere()
 {
+    // A player who closes the window on the settings screen keeps what they chose there; a
+    // failure was said on stderr.
+    save_sound_choices();
     // The model outlives the application: leave it no listener that points here.
     for (const auto& [name, reaction] : reactions())
         model->remove_event_listener(name, listener_for(reaction));
@@ -302,8 +307,25 @@ bool Vossmere::dispatch_mouse_event(std::uint32_t sdl_type, float x, float y)
     return true;
 }
 
+bool Vossmere::save_sound_choices() noexcept
+{
+    if (!settings_menu || !settings_menu->choices_changed)
+        return true;
+    settings_menu->choices_changed = false;
+    try {
+        GE::save_settings(*settings);
+        return true;
+    } catch (const std::exception& error) {
+        std::cerr << "Vossmere: " << error.what() << '\n';
+        return false;
+    }
+}
+
 void Vossmere::show_current_screen()
 {
+    if (!save_sound_choices())
+        problems.show("The settings could not be saved: the volumes and captions last only for "
+                      "this run.");
     clear_children();
     const std::string& screen = model->screen;
     if (screen == Screens::play) {

@@ -68,6 +68,9 @@ public:
 
     // Attaches the screens of the model's current screen, with their music.
     void show_current_screen();
+    // Saves the volumes and captions chosen on the settings screen, if they changed, when the
+    // player leaves it; false when the file could not be written (said on stderr).
+    bool save_sound_choices() noexcept;
     // Replaces the current level by a new one read from "level_<level_number>.xml".
     void load_level();
     // Reads "level_<level_number>.xml" into a new level, whose picture hints at `preferred_door`

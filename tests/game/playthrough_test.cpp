@@ -1,7 +1,9 @@
+#include "engine/resources/audio.h"
 #include "engine/widgets/button.h"
 #include "engine/widgets/checkbox.h"
 #include "engine/widgets/drop_down_list.h"
 #include "engine/widgets/label.h"
+#include "engine/widgets/slider.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
 #include "game/display_confirmation.h"
@@ -15,6 +17,8 @@
 #include "tests/support/game_data.h"
 #include "tests/support/virtual_pad.h"
 
+#include <SDL_mixer.h>
+
 namespace {
 
 using Support::Children;
@@ -22,7 +26,7 @@ using Support::Children;
 // What a player without a mouse presses: a step of the focus, Enter (or A), a turn to the right,
 // and what ticks a box (Space, or A).
 struct Controls {
-    std::function<void()> next, confirm, turn_right, tick;
+    std::function<void()> next, confirm, turn_left, turn_right, tick;
 };
 
 // The shipped game, played with the mouse in windows of three shapes: 4:3, 16:9 (bars on the
@@ -105,6 +109,16 @@ protected:
         controls.next();
         controls.tick();
         EXPECT_TRUE(menu->fullscreen_checkbox->checked);
+        // The music two steps down, heard at once; the effects passed over; captions ticked.
+        controls.next();
+        ASSERT_EQ(focused(), menu->music_slider);
+        controls.turn_left();
+        controls.turn_left();
+        EXPECT_EQ(Mix_VolumeMusic(-1), 102) << "80% of the mixer's 128";
+        controls.next();
+        controls.next();
+        controls.tick();
+        EXPECT_TRUE(menu->captions_checkbox->checked);
         controls.next();
         controls.next();
         ASSERT_EQ(focused(), menu->apply_button);
@@ -112,7 +126,8 @@ protected:
         ASSERT_TRUE(app->display.asking());
         EXPECT_EQ(focused(), app->display.dialog->keep_button);
         controls.confirm();
-        EXPECT_EQ(saved(), chosen + "\r\n1");
+        EXPECT_EQ(saved(), chosen + "\r\n1\r\nmusic_volume=80\r\ncaptions=1");
+        GE::set_music_volume(100);
     }
 
     // Turns once around the level's ring, every view in turn, back to the first.
@@ -166,7 +181,8 @@ TEST_P(Playthrough, wins_dies_retries_and_applies_the_settings)
 TEST_P(Playthrough, by_keys_alone)
 {
     play_without_mouse({[this] { press(SDLK_TAB); }, [this] { press(SDLK_RETURN); },
-                        [this] { press(SDLK_RIGHT); }, [this] { press(SDLK_SPACE); }});
+                        [this] { press(SDLK_LEFT); }, [this] { press(SDLK_RIGHT); },
+                        [this] { press(SDLK_SPACE); }});
 }
 
 TEST_P(Playthrough, by_pad_alone)
@@ -192,9 +208,9 @@ TEST_P(Playthrough, by_pad_alone)
         pad.tilt(SDL_CONTROLLER_AXIS_LEFTY, 0);
         handle();
     };
-    play_without_mouse({stick_down, button(SDL_CONTROLLER_BUTTON_A),
-                        button(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER),
-                        button(SDL_CONTROLLER_BUTTON_A)});
+    play_without_mouse(
+        {stick_down, button(SDL_CONTROLLER_BUTTON_A), button(SDL_CONTROLLER_BUTTON_DPAD_LEFT),
+         button(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER), button(SDL_CONTROLLER_BUTTON_A)});
 }
 
 INSTANTIATE_TEST_SUITE_P(Window_shapes, Playthrough,

@@ -49,10 +49,11 @@ inline void write_level(const std::string& file, const std::vector<std::string>&
 }
 
 // Screens (buttons stacked from the top left, the dialogs' from the lower right; the settings
-// screen's list below the top left, its checkbox to the right of the list, back and apply at the
-// bottom), scenes and levels. Levels: 1 has doors 1, 2, 3 and clocks (the right door is 3); 2 has
-// doors 4 and 5 and a picture (either may be right); 3 has doors 1 to 4, a plain view and clocks
-// (3 is right). With `sounds`, the eight sound and music files the game registers.
+// screen's list below the top left, its checkbox, the sliders and the captions' checkbox to the
+// right of the list, back and apply at the bottom), scenes and levels. Levels: 1 has doors 1, 2, 3
+// and clocks (the right door is 3); 2 has doors 4 and 5 and a picture (either may be right); 3 has
+// doors 1 to 4, a plain view and clocks (3 is right). With `sounds`, the eight sound and music
+// files the game registers.
 inline void write_game_data(bool sounds = true)
 {
     write_png("button.png", 20, 5, {90, 90, 90, 255});
@@ -71,10 +72,15 @@ inline void write_game_data(bool sounds = true)
     std::filesystem::copy_file(font_file, "OpenSans-SemiBold.ttf");
     write_file(
         "settings_menu.xml",
-        R"(<ui><stack_panel id="main_panel" x="400" y="200"><stack_panel id="settings_panel">)"
+        R"(<ui><font id="f" file="OpenSans-SemiBold.ttf" size="30"/>)"
+        R"(<stack_panel id="main_panel" x="400" y="200"><stack_panel id="settings_panel">)"
         R"(<stack_panel id="resolution_panel"><drop_down_list id="resolution_list" width="300")"
         R"( height="50"/></stack_panel><stack_panel id="fullscreen_panel"><checkbox)"
-        R"( id="fullscreen_checkbox" width="50" height="50"/></stack_panel></stack_panel>)"
+        R"( id="fullscreen_checkbox" width="50" height="50"/></stack_panel><stack_panel)"
+        R"( id="music_panel"><slider id="music_volume" font_id="f" width="200" height="50"/>)"
+        R"(</stack_panel><stack_panel id="effects_panel"><slider id="effects_volume" font_id="f")"
+        R"( width="200" height="50"/></stack_panel><stack_panel id="captions_panel"><checkbox)"
+        R"( id="captions_checkbox" width="50" height="50"/></stack_panel></stack_panel>)"
         R"(</stack_panel><stack_panel y="900"><button id="back" file="button.png" width="200")"
         R"( height="50"/><button id="apply" file="button.png" width="200" height="50"/>)"
         "</stack_panel></ui>");
