@@ -148,6 +148,8 @@ void Settings_menu::watch_sound_choices()
     captions_checkbox->add_event_listener(GE::mouse_button_up_event, [this](GE::Event& event) {
         settings->captions = !captions_checkbox->checked;
         choices_changed = true;
+        // Turned on first, the captions show the switch's own.
+        model->dispatch_event(Events::captions_changed);
         play_switch(event);
     });
 }

@@ -4,6 +4,7 @@
 #include "engine/core/game_model.h"
 #include "engine/core/mouse_event.h"
 #include "engine/core/sdl_lifetime.h"
+#include "engine/core/window_settings.h"
 #include "engine/persistence/settings_file.h"
 #include "engine/resources/audio.h"
 #include "engine/resources/resources.h"
@@ -30,6 +31,8 @@
 
 namespace Game {
 
+const std::string Vossmere::captions_file = "captions.xml";
+
 namespace {
 
 constexpr std::uint32_t opaque_black = 0xFF000000;
@@ -55,9 +58,10 @@ void pass(const Vossmere::Start_phases& passed, const char* phase)
 
 } // namespace
 
-const std::array<std::pair<std::string, Vossmere::Reaction>, 14>& Vossmere::reactions()
+const std::array<std::pair<std::string, Vossmere::Reaction>, 15>& Vossmere::reactions()
 {
-    static const std::array<std::pair<std::string, Reaction>, 14> table{{
+    static const std::array<std::pair<std::string, Reaction>, 15> table{{
+        {Events::captions_changed, [](Vossmere& app) { app.show_captions(); }},
         {GE::screen_changed_event_name, [](Vossmere& app) { app.show_current_screen(); }},
         {Events::apply_settings, [](Vossmere& app) { app.apply_settings(); }},
         {Events::exit_game, [](Vossmere& app) { app.exit_requested = true; }},
@@ -81,7 +85,7 @@ Vossmere::Vossmere(const std::string& title, std::uint32_t clear_colour,
                    GE::Window_settings& settings, GE::Game_model& model, Start start,
                    const Start_phases& passed)
     : GE::App(title, clear_colour, settings), model(&model), settings(&settings),
-      problems(&render_context, *this), display(*this)
+      problems(&render_context, *this), display(*this), captions(&render_context)
 {
     pass(passed, "window");
     main_menu = build_main_menu();
@@ -121,6 +125,7 @@ void Vossmere::complete_start(const Start_phases& passed)
     pass(passed, "screens");
     load_level();
     pass(passed, "level");
+    start_captions();
     GE::play_music("menu_music");
     pass(passed, "music");
     listen_on_model();
@@ -128,6 +133,7 @@ void Vossmere::complete_start(const Start_phases& passed)
 
 Vossmere::~Vossmere()
 {
+    GE::sound_started = nullptr;
     // A player who closes the window on the settings screen keeps what they chose there; a
     // failure was said on stderr.
     save_sound_choices();
@@ -172,6 +178,8 @@ void Vossmere::render()
 
     draw(canvas.left, 0);
     focus.draw(*this, render_context, canvas.left, canvas.scale);
+    if (captions.shown() > 0)
+        captions.draw({canvas.left, 0, canvas.canvas_width, window_height}, canvas.scale);
     if (GE::is_muted())
         draw_muted_mark(canvas.left, canvas.scale);
     SDL_RenderPresent(render_context.renderer);
@@ -197,8 +205,13 @@ bool Vossmere::handle_sdl_event(const SDL_Event& event)
             act(*action);
         return true;
     default:
-        if (!display.handle_tick(event))
+        if (captions_timer && captions_timer->ticked(event)) {
+            if (captions.expire())
+                request_frame();
+            time_captions();
+        } else if (!display.handle_tick(event)) {
             repaint_if_lost(event);
+        }
         return true;
     }
 }
@@ -305,6 +318,34 @@ bool Vossmere::dispatch_mouse_event(std::uint32_t sdl_type, float x, float y)
     if (event.changed_something)
         request_frame();
     return true;
+}
+
+void Vossmere::start_captions()
+{
+    captions.load(captions_file);
+    captions.set_enabled(settings->captions);
+    GE::sound_started = [this](const std::string& name, int length_ms) {
+        if (!captions.heard(name, length_ms))
+            return;
+        request_frame();
+        time_captions();
+    };
+}
+
+void Vossmere::show_captions()
+{
+    captions.set_enabled(settings->captions);
+    time_captions();
+    request_frame();
+}
+
+void Vossmere::time_captions()
+{
+    const int ms = captions.ms_until_change();
+    if (ms < 0)
+        captions_timer.reset();
+    else
+        captions_timer = std::make_unique<GE::Ticker>(static_cast<std::uint32_t>(std::max(ms, 1)));
 }
 
 bool Vossmere::save_sound_choices() noexcept

@@ -3,7 +3,9 @@
 #include "engine/core/app.h"
 #include "engine/core/display_modes.h"
 #include "engine/core/event_target.h"
+#include "engine/core/ticker.h"
 #include "engine/ui/focus.h"
+#include "engine/widgets/captions.h"
 #include "game/action_table.h"
 #include "game/display_change.h"
 #include "game/problem_line.h"
@@ -71,6 +73,13 @@ public:
     // Saves the volumes and captions chosen on the settings screen, if they changed, when the
     // player leaves it; false when the file could not be written (said on stderr).
     bool save_sound_choices() noexcept;
+    // Reads the captions file and lets the captions hear every sound that starts.
+    void start_captions();
+    // Shows the captions as the settings say, and wakes the loop when the next one goes.
+    void show_captions();
+    void time_captions();
+    // The ticker that wakes the loop when a caption's time is over; none while none shows.
+    std::unique_ptr<GE::Ticker> captions_timer;
     // Replaces the current level by a new one read from "level_<level_number>.xml".
     void load_level();
     // Reads "level_<level_number>.xml" into a new level, whose picture hints at `preferred_door`
@@ -101,12 +110,16 @@ public:
     const GE::Display_source* displays = &GE::sdl_displays();
     // The speaker mark drawn in the top right corner while the sound is muted (M).
     static constexpr const char* muted_mark_file = "muted.png";
+    // Each sound's caption.
+    static const std::string captions_file;
     // What went wrong last (a reload, a save), at the bottom of the screen.
     Problem_line problems;
     // A new display mode, and the question whether to keep it.
     Display_change display;
     // The object the keys and the pad act on, and the ring around it.
     GE::Focus focus;
+    // What the player would hear, written at the bottom while captions are on.
+    GE::Captions captions;
 
     // Does what a key or a pad button asked for: Alt+Enter, M and F5 here, the focus's steps and
     // Enter on the focused object through the focus, the rest through the screens.
@@ -116,7 +129,7 @@ private:
     using Reaction = void (*)(Vossmere&);
     // The model's events and the reaction to each, in the order they are registered.
     // Made on first use, after every name it holds is.
-    static const std::array<std::pair<std::string, Reaction>, 14>& reactions();
+    static const std::array<std::pair<std::string, Reaction>, 15>& reactions();
 
     // One callable type for every reaction, so that the destructor can remove them by type.
     GE::Event_listener listener_for(Reaction reaction);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -13,6 +14,10 @@ extern std::string current_music;
 // True while there is no audio device (open_audio could not open one): every effect and track is
 // then skipped, and the game goes on silently.
 extern bool audio_silent;
+
+// Told of every effect and track that starts, silent or not (the captions listen): the name, and
+// the effect's length in milliseconds (0 when unknown), or -1 for a track, which loops.
+extern std::function<void(const std::string& name, int length_ms)> sound_started;
 
 // Silences every effect and the music, or gives them their sound back; the music goes on
 // playing meanwhile, so it keeps its place. Effects started while muted are silent too.

@@ -2,6 +2,7 @@
 #include "engine/widgets/checkbox.h"
 #include "engine/widgets/drop_down_list.h"
 #include "engine/widgets/label.h"
+#include "engine/widgets/slider.h"
 #include "game/display_confirmation.h"
 #include "game/main_menu.h"
 #include "game/settings_menu.h"
@@ -133,5 +134,46 @@ INSTANTIATE_TEST_SUITE_P(Data_and_window_shapes, Long_resolution_list,
                              return (std::get<0>(test.param) ? "shipped_" : "test_data_") +
                                     std::get<1>(test.param);
                          });
+
+TEST_F(Settings_flow, volumes_and_captions_act_at_once_and_are_kept_on_leaving_the_screen)
+{
+    Uint64 now = 1000;
+    app->captions.clock = [&now] { return now; };
+    // Whether the captions' band is drawn `rows` lines high at the bottom of the drawing area.
+    const auto band_rows = [this](int rows) {
+        app->render();
+        const int line = static_cast<int>(std::round(68 * 768 / 1080.0f)); // text and padding
+        const auto band = [this](int y) {
+            return Support::region_is(app->render_context.renderer, {510, y, 4, 2},
+                                      GE::Captions::band_colour);
+        };
+        return band(745) == (rows > 0) && band(745 - line) == (rows > 1);
+    };
+    open_settings({usual});
+    auto& menu = *app->settings_menu;
+    const GE::Screen_rect music = menu.music_slider->get_screen_rect();
+    for (const auto* name : {&GE::mouse_down_event, &GE::mouse_button_up_event})
+        Support::send_mouse(*app, *name, music.x + 2, music.y + 5);
+    EXPECT_EQ(Mix_VolumeMusic(-1), 0) << "heard at once";
+    EXPECT_TRUE(band_rows(0));
+    play.click(*menu.captions_checkbox);
+    EXPECT_EQ(app->captions.shown(), 1u) << "the switch's own caption";
+    EXPECT_TRUE(band_rows(1));
+    EXPECT_EQ(saved(), "1024x768\r\n0") << "saved on leaving the screen";
+
+    now += GE::Captions::shortest_ms;
+    SDL_Event tick = app->captions_timer->tick();
+    SDL_PushEvent(&tick);
+    Support::push_sdl_event(SDL_QUIT);
+    app->run();
+    EXPECT_EQ(app->captions_timer, nullptr);
+    EXPECT_TRUE(band_rows(0));
+
+    play.click(*menu.back_button);
+    EXPECT_EQ(saved(), "1024x768\r\n0\r\nmusic_volume=0\r\ncaptions=1");
+    play.click(*app->main_menu->play_button); // a click, and a music that starts
+    EXPECT_TRUE(band_rows(2));
+    GE::set_music_volume(100);
+}
 
 } // namespace

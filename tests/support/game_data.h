@@ -85,6 +85,11 @@ inline void write_game_data(bool sounds = true)
         R"( height="50"/><button id="apply" file="button.png" width="200" height="50"/>)"
         "</stack_panel></ui>");
 
+    std::string captions = "<captions>";
+    for (const auto& [name, file] : Game::game_sounds)
+        captions += "<caption sound=\"" + std::string(name) + "\" text=\"[" + name + "]\"/>";
+    write_file("captions.xml", captions + "</captions>");
+
     const std::string font = R"(<font id="f" file="OpenSans-SemiBold.ttf" size="30"/>)";
     write_file(
         "room.xml",

@@ -49,6 +49,13 @@ TEST_F(Data_checker, passes_a_whole_folder_and_reports_every_problem_of_a_broken
     Support::write_file("clocks.xml", "<scene>\n<rect width=\"10\">\n</scene>");
     Support::write_level("level_3.xml", {"picture", "1", "clocks"});
     Support::write_file("triangle_over.png", "not a picture");
+    std::string captions = "<captions>\n";
+    for (const auto& [name, file] : Game::game_sounds)
+        if (std::string_view(name) != "death_music")
+            captions += "<caption sound=\"" + std::string(name) + "\" text=\"[a]\"/>\n";
+    Support::write_file("captions.xml", captions + "<caption sound=\"click\" text=\"[b]\"/>\n"
+                                                   "<caption sound=\"whisper\" text=\"[c]\"/>\n"
+                                                   "<caption sound=\"game_over\"/></captions>");
     EXPECT_EQ(check(), (Strings{
                            "play_ui.xml:2: image \"" + outside + "\" lies outside the data folder",
                            "play_ui.xml:3: image \"sub/../button.png\" lies outside the data "
@@ -73,6 +80,11 @@ TEST_F(Data_checker, passes_a_whole_folder_and_reports_every_problem_of_a_broken
                            "level_3.xml:1: has more than one picture or clocks: only the last "
                            "chooses the right door",
                            "metalClick.ogg:0: is missing: the game plays it as \"switch\"",
+                           "captions.xml:9: a second caption for \"click\"",
+                           "captions.xml:11: a caption needs a sound and a text",
+                           "captions.xml:0: has no caption for \"death_music\": a player who "
+                           "cannot hear it would not know",
+                           "captions.xml:10: a caption for \"whisper\", which the game never plays",
                        }));
 }
 

@@ -28,6 +28,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string_view>
 
@@ -154,6 +155,7 @@ std::vector<Problem> Data_checker::check()
     for (int number = 1; number <= Game::Vossmere::last_level; ++number)
         check_level(number);
     check_files_exist();
+    check_captions();
     build_for_real();
     return problems;
 }
@@ -387,6 +389,36 @@ void Data_checker::check_files_exist()
         report("OpenSans-SemiBold.ttf", 0, "is missing: the settings screen writes with it");
     if (!exists(Game::Vossmere::muted_mark_file))
         report(Game::Vossmere::muted_mark_file, 0, "is missing: the game shows it while muted");
+}
+
+void Data_checker::check_captions()
+{
+    const std::string& name = Game::Vossmere::captions_file;
+    const Xml_file file(name);
+    if (!file.parsed()) {
+        report(name, file.failure_line, file.failure);
+        return;
+    }
+    std::map<std::string, pugi::xml_node> captions;
+    for (const auto& caption : file.document.child("captions").children("caption")) {
+        const std::string sound = caption.attribute("sound").as_string();
+        if (sound.empty() || std::string_view(caption.attribute("text").as_string()).empty())
+            report(file, caption, "a caption needs a sound and a text");
+        else if (!captions.emplace(sound, caption).second)
+            report(file, caption, "a second caption for " + in_quotes(sound));
+    }
+    std::set<std::string> sounds;
+    for (const auto& [sound, audio_file] : Game::game_sounds) {
+        sounds.insert(sound);
+        if (!captions.contains(sound))
+            report(name, 0,
+                   "has no caption for " + in_quotes(sound) +
+                       ": a player who cannot hear it would not know");
+    }
+    for (const auto& [sound, caption] : captions)
+        if (!sounds.contains(sound))
+            report(file, caption,
+                   "a caption for " + in_quotes(sound) + ", which the game never plays");
 }
 
 void Data_checker::build_for_real()

@@ -59,6 +59,8 @@ private:
     void check_level(int number);
     void check_scene(const Xml_file& level, const pugi::xml_node& scene, int doors_before);
     void check_files_exist();
+    // Every sound and music the game plays has one caption, and every caption a sound.
+    void check_captions();
     void build_for_real();
     // Warns of each sprite of the level's views, but a backdrop over the whole canvas, that lies
     // under a turn arrow of the play overlay, where the player cannot see it well.
