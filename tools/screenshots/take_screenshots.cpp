@@ -107,6 +107,11 @@ void tour(Game::Vossmere& app, Photographer& camera)
     play.click(*app.settings_menu->apply_button);
     camera.shoot("display");
     play.click(*app.display.dialog->revert_button);
+    // Captions on: the click of Play and the level's music written at the bottom.
+    play.click(*app.settings_menu->back_button);
+    app.captions.set_enabled(true);
+    play.click(*app.main_menu->play_button);
+    camera.shoot("captions");
 }
 
 void every_view(Game::Vossmere& app, Photographer& camera)
