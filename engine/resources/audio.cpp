@@ -51,6 +51,10 @@ int length_ms(const Mix_Chunk& chunk)
 // keeps them for the tracks and effects started later.
 void apply_volumes()
 {
+    // Before the device opens there are no channels, and SDL_mixer divides by their count:
+    // open_audio applies the volumes then.
+    if (Mix_QuerySpec(nullptr, nullptr, nullptr) == 0)
+        return;
     Mix_Volume(-1, mixer_volume(effects_percent));
     Mix_VolumeMusic(mixer_volume(music_percent));
 }

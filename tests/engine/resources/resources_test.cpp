@@ -136,6 +136,12 @@ TEST_F(Resources_test, the_volumes_hold_through_a_mute_and_for_tracks_and_effect
     GE::set_effects_volume(50);
     GE::play_sound("click");
     EXPECT_EQ(heard(), std::pair(90, 64));
+    // Chosen before the device opens, as the settings are read first, and heard once it does.
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    GE::set_music_volume(40);
+    ASSERT_TRUE(GE::open_audio());
+    EXPECT_EQ(heard(), std::pair(51, 64));
     GE::set_music_volume(100);
     GE::set_effects_volume(100);
 }
