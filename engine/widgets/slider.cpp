@@ -30,6 +30,9 @@ Slider::Slider(Render_context* renderer, std::string id, const SDL_FRect& rect, 
 {
     if (highest <= lowest || step <= 0)
         throw GE_runtime_error("A slider needs a maximum above its minimum and a positive step");
+    // Its sums stay far from int's end.
+    if (static_cast<long long>(highest) - lowest > max_span)
+        throw GE_runtime_error("A slider's range can be at most 1000000 wide");
     if (rect.w <= text_width + text_gap)
         throw GE_runtime_error("A slider must be wider than its value's text");
     focusable = true;

@@ -21,6 +21,7 @@ struct Render_context;
 // change, or a step by the keys) dispatches "value_committed".
 class Slider : public Render_object_container {
 public:
+    static constexpr long long max_span = 1000000;
     // The part of the width, in design units, that the value's text takes right of the track.
     static constexpr float text_width = 130;
 

@@ -210,6 +210,8 @@ const std::pair<std::string, std::string> files[] = {
      "slider 0,0 400x40 id=music 0..100 by 10 at 70; slider 0,0 400x40 5..25 by 5 at 25"},
     {R"(<slider font_id="text" width="400" height="40" min="5" max="5"/>)",
      "nothing ! A slider needs a maximum above its minimum and a positive step"},
+    {R"(<slider font_id="text" width="400" height="40" min="-2147483648" max="2147483647"/>)",
+     "nothing ! A slider's range can be at most 1000000 wide"},
     {R"(<slider font_id="text" width="100" height="40"/>)",
      "nothing ! A slider must be wider than its value's text"},
     {R"(<stack_panel id="column" orientation="vertical" offset="10" width="500">)"
