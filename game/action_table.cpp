@@ -72,34 +72,13 @@ const std::vector<Binding>& table()
     return rows;
 }
 
+// SDL's name of a key, but for the two Enters, which SDL calls Return.
 std::string key_name(SDL_Keycode code)
 {
-    switch (code) {
-    case SDLK_RETURN:
+    if (code == SDLK_RETURN)
         return "Enter";
-    case SDLK_KP_ENTER:
+    if (code == SDLK_KP_ENTER)
         return "keypad Enter";
-    case SDLK_SPACE:
-        return "Space";
-    case SDLK_ESCAPE:
-        return "Escape";
-    case SDLK_TAB:
-        return "Tab";
-    case SDLK_LEFT:
-        return "Left";
-    case SDLK_RIGHT:
-        return "Right";
-    case SDLK_UP:
-        return "Up";
-    case SDLK_DOWN:
-        return "Down";
-    case SDLK_F5:
-        return "F5";
-    default:
-        break;
-    }
-    if (code >= SDLK_a && code <= SDLK_z)
-        return std::string(1, static_cast<char>(code - SDLK_a + 'A'));
     return SDL_GetKeyName(code);
 }
 
