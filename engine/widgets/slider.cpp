@@ -99,7 +99,10 @@ int Slider::value_at(float px)
     const SDL_FRect track = track_rect();
     const float knob = knob_width();
     const float share = std::clamp((px - track.x - knob / 2) / (track.w - knob), 0.0f, 1.0f);
-    return lowest + static_cast<int>(std::lround(share * static_cast<float>(highest - lowest)));
+    // Snapped to a step here, in one rounding: rounding to a whole value first and then
+    // to a step would carry 74.6 % of a 0..100 slider to 75 and on to 80.
+    const double steps = share * static_cast<double>(highest - lowest) / step;
+    return std::min(lowest + static_cast<int>(std::lround(steps)) * step, highest);
 }
 
 void Slider::dispatch_event(Event& event)

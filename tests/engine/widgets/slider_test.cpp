@@ -44,13 +44,13 @@ TEST_F(Slider_test, follows_a_press_and_a_drag_anywhere_and_steps_by_the_keys_wi
     send(GE::mouse_down_event, 450, 120);   // on the value's text
     send(GE::mouse_button_up_event, 450, 120);
     EXPECT_EQ(std::pair(slider->value(), heard), std::pair(100, std::string()));
-    send(GE::mouse_down_event, 300, 120); // three quarters along, to the nearest step
-    send(GE::mouse_motion_event, 303, 120);
+    send(GE::mouse_down_event, 297, 120); // 74.8 % along: the nearest step is 70
+    send(GE::mouse_motion_event, 303, 120); // 77.2 %: 80
     send(GE::mouse_motion_event, 900, 400);
     send(GE::mouse_motion_event, 0, 0);
     send(GE::mouse_button_up_event, 0, 0);
     send(GE::mouse_motion_event, 300, 120);
-    EXPECT_EQ(heard, "changed 80, changed 100, changed 0, committed 0, ");
+    EXPECT_EQ(heard, "changed 70, changed 80, changed 100, changed 0, committed 0, ");
     EXPECT_EQ(knob_at_ends(), std::pair(true, false));
 
     heard.clear();
