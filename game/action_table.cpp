@@ -61,6 +61,14 @@ const std::vector<Binding>& table()
          {{SDLK_m}},
          {},
          "mute or unmute every sound, for this run (a struck speaker shows in the corner)"},
+        {Action::speech,
+         {{SDLK_v}},
+         {},
+         "spoken descriptions on or off, saying which (kept in the settings)"},
+        {Action::repeat,
+         {{SDLK_r}},
+         {SDL_CONTROLLER_BUTTON_BACK},
+         "with spoken descriptions on: say the view of the level again"},
         {Action::reload,
          {{SDLK_F5}},
          {},
@@ -103,6 +111,8 @@ std::string name_of(Pad button)
         return "RB";
     case SDL_CONTROLLER_BUTTON_START:
         return "Start";
+    case SDL_CONTROLLER_BUTTON_BACK:
+        return "Back (View, Select)";
     case SDL_CONTROLLER_BUTTON_DPAD_UP:
         return "D-pad up";
     case SDL_CONTROLLER_BUTTON_DPAD_DOWN:

@@ -25,6 +25,8 @@ enum class Action {
     menu,
     fullscreen,
     mute,
+    speech,
+    repeat,
     reload,
 };
 

@@ -28,4 +28,22 @@ std::string shifted_letter_text(const std::string& label)
     return text;
 }
 
+std::string spelled_text(const std::string& hint)
+{
+    std::string text;
+    bool after_letter = false;
+    for (const char character : hint) {
+        if (character == ' ') {
+            text += after_letter ? ", " : "";
+            after_letter = false;
+            continue;
+        }
+        if (after_letter)
+            text += ' ';
+        text += character;
+        after_letter = true;
+    }
+    return text;
+}
+
 } // namespace Game

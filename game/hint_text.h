@@ -11,4 +11,8 @@ std::string roman_numeral_text(const std::string& label);
 // Each character raised by 16 (so 1 to 9 become A to I), a space kept as it is.
 std::string shifted_letter_text(const std::string& label);
 
+// A hint spelled out for a voice, a letter at a time: "VII" gives "V I I", and "I II" gives
+// "I, I I".
+std::string spelled_text(const std::string& hint);
+
 } // namespace Game

@@ -23,6 +23,7 @@ void Level_loader::load(Level& level, const std::string& file_name)
     if (!GE::load_xml_file(document, file_name))
         throw GE::GE_runtime_error("Can not load a file with UI");
     level_file = file_name;
+    level.description = document.child("level").attribute("description").as_string("");
     std::vector<std::string> door_labels;
     for (const pugi::xml_node& node : document.child("level").children("scene"))
         load_scene(level, node, door_labels);
@@ -50,12 +51,17 @@ void Level_loader::load_scene(Level& level, const pugi::xml_node& node,
     if (room) {
         require(*scene, room_objects);
         replace_label(*scene, "door_label", door_labels.back());
+        fill_in(*scene, door_field, door_labels.back());
+        if (const auto door = scene->find_child("door_hit"))
+            fill_in(*door, door_field, door_labels.back());
     } else if (type == picture_type) {
         if (door_labels.empty())
             fail("is a picture, but no room with a door_label comes before it");
         require(*scene, picture_objects);
         level.correct_door_label = draw_door(door_labels);
-        replace_label(*scene, "picture_label", hint_for(level_file, level.correct_door_label));
+        const std::string hint = hint_for(level_file, level.correct_door_label);
+        replace_label(*scene, "picture_label", hint);
+        fill_in(*scene, hint_field, spelled_text(hint));
     } else if (type == clocks_type) {
         if (door_labels.size() <= clocks_door_index)
             fail("shows clocks, but fewer than three rooms with a door_label come before it");
@@ -108,6 +114,15 @@ void Level_loader::replace_label(Scene& scene, const std::string& id, const std:
     label->set_y(old->get_y());
     label->horizontal_align = old->horizontal_align;
     scene.add_child(label);
+}
+
+void Level_loader::fill_in(GE::Render_object& object, std::string_view field,
+                           const std::string& text)
+{
+    std::string& description = object.description;
+    for (std::size_t at = description.find(field); at != std::string::npos;
+         at = description.find(field, at + text.size()))
+        description.replace(at, field.size(), text);
 }
 
 void Level_loader::fail(const std::string& problem) const

@@ -8,11 +8,13 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace GE {
+class Render_object;
 struct Render_context;
-}
+} // namespace GE
 
 namespace Game {
 
@@ -20,7 +22,7 @@ class Level;
 class Scene;
 
 // Reads a level file into a Level: builds every view from its scene file, writes the door labels
-// and the picture's hint into them, and chooses the right door (drawn among the doors before a
+// and the picture's hint into them and their descriptions, and chooses the right door (drawn among the doors before a
 // picture, the third door for clocks).
 class Level_loader {
 public:
@@ -58,6 +60,11 @@ public:
     // Replaces the scene's label `id` by one showing `text` in the same font and colour, at the
     // same height and horizontal alignment.
     void replace_label(Scene& scene, const std::string& id, const std::string& text);
+    // Writes `text` in place of each `field` of the object's description.
+    static void fill_in(GE::Render_object& object, std::string_view field, const std::string& text);
+    // What a description writes for the room's door label, and for the picture's hint.
+    static constexpr std::string_view door_field = "{door}";
+    static constexpr std::string_view hint_field = "{hint}";
 
     GE::Render_context* renderer; // not owned
     // The door a picture's draw takes when the level has it: a level read again keeps its right

@@ -49,6 +49,8 @@ constexpr Required_object objects[]{
     {"effects_volume", Object_kind::slider, "effects_panel"},
     {"captions_panel", Object_kind::container, "settings_panel"},
     {"captions_checkbox", Object_kind::checkbox, "captions_panel"},
+    {"speech_panel", Object_kind::container, "settings_panel"},
+    {"speech_checkbox", Object_kind::checkbox, "speech_panel"},
     {"back", Object_kind::button},
     {"apply", Object_kind::button},
 };
@@ -152,6 +154,32 @@ void Settings_menu::watch_sound_choices()
         model->dispatch_event(Events::captions_changed);
         play_switch(event);
     });
+    speech_checkbox = &found.get<GE::Checkbox>("speech_checkbox");
+    show_checked(*speech_checkbox, settings->speech);
+    speech_checkbox->add_event_listener(GE::mouse_button_up_event, [this](GE::Event& event) {
+        settings->speech = !speech_checkbox->checked;
+        choices_changed = true;
+        model->dispatch_event(Events::speech_changed);
+        play_switch(event);
+    });
+}
+
+void Settings_menu::show_speech_unavailable()
+{
+    auto& panel = found.get<GE::Render_object_container>("speech_panel");
+    // Written as the row's name is, after the checkbox.
+    std::shared_ptr<GE::Font> row_font = font;
+    SDL_Color colour = highlighted;
+    if (const auto* name = dynamic_cast<const GE::Render_object_container*>(
+            panel.children.empty() ? nullptr : panel.children.front().get());
+        name != nullptr && !name->children.empty())
+        if (const auto* label = dynamic_cast<const GE::Label*>(name->children.front().get())) {
+            row_font = label->font;
+            colour = label->color;
+        }
+    panel.add_child(std::make_shared<GE::Label>(renderer, "speech_unavailable", row_font, colour,
+                                                "  " + std::string(speech_unavailable)));
+    speech_checkbox->description += ", " + std::string(speech_unavailable);
 }
 
 std::int32_t Settings_menu::current_resolution_index() const

@@ -42,8 +42,8 @@ public:
     // in the window.
     void fit_resolution_list();
 
-    // Whether the volumes or captions changed since the screen was built: they are heard, and
-    // shown, at once, and the game saves them when the player leaves the screen.
+    // Whether the volumes, captions or spoken descriptions changed since the screen was built:
+    // they take effect at once, and the game saves them when the player leaves the screen.
     bool choices_changed = false;
 
     // "settings_menu.xml": the list, the checkboxes and the sliders, each in its panel, and two
@@ -59,10 +59,15 @@ public:
     GE::Slider* music_slider = nullptr;            // owned by the tree
     GE::Slider* effects_slider = nullptr;          // owned by the tree
     GE::Checkbox* captions_checkbox = nullptr;     // owned by the tree
+    GE::Checkbox* speech_checkbox = nullptr;       // owned by the tree
     GE::Button* back_button = nullptr;             // owned by the tree
     GE::Button* apply_button = nullptr;            // owned by the tree
     // What went wrong with the last "apply", shown under the screen; empty until then.
     std::shared_ptr<GE::Label> message;
+
+    // Says beside the spoken descriptions' checkbox that this computer has no voice for them.
+    void show_speech_unavailable();
+    static constexpr const char* speech_unavailable = "not available on this computer";
 
     // Shows `text` under the screen, in place of any message before.
     void show_message(const std::string& text);
@@ -74,7 +79,8 @@ private:
     std::int32_t index_of(const std::string& resolution) const;
     // Shows `checked` on `checkbox`, with the image of its hover.
     static void show_checked(GE::Checkbox& checkbox, bool checked);
-    // The volumes and captions: shown as the settings hold them, heard as they change.
+    // The volumes, captions and spoken descriptions: shown as the settings hold them, taking
+    // effect as they change.
     void watch_sound_choices();
     // May destroy this screen: the application rebuilds its screens on "apply_settings".
     void apply();

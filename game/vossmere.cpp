@@ -58,10 +58,11 @@ void pass(const Vossmere::Start_phases& passed, const char* phase)
 
 } // namespace
 
-const std::array<std::pair<std::string, Vossmere::Reaction>, 15>& Vossmere::reactions()
+const std::array<std::pair<std::string, Vossmere::Reaction>, 16>& Vossmere::reactions()
 {
-    static const std::array<std::pair<std::string, Reaction>, 15> table{{
+    static const std::array<std::pair<std::string, Reaction>, 16> table{{
         {Events::captions_changed, [](Vossmere& app) { app.show_captions(); }},
+        {Events::speech_changed, [](Vossmere& app) { app.turn_speech(app.settings->speech); }},
         {GE::screen_changed_event_name, [](Vossmere& app) { app.show_current_screen(); }},
         {Events::apply_settings, [](Vossmere& app) { app.apply_settings(); }},
         {Events::exit_game, [](Vossmere& app) { app.exit_requested = true; }},
@@ -87,6 +88,10 @@ Vossmere::Vossmere(const std::string& title, std::uint32_t clear_colour,
     : GE::App(title, clear_colour, settings), model(&model), settings(&settings),
       problems(&render_context, *this), display(*this), captions(&render_context)
 {
+    // A speech log that cannot be opened stops the game here, with the file's name.
+    if (GE::Speech::logging())
+        speech.available();
+    speech.enabled = settings.speech || GE::Speech::logging();
     pass(passed, "window");
     main_menu = build_main_menu();
     add_child(main_menu);
@@ -112,8 +117,11 @@ std::shared_ptr<Main_menu> Vossmere::build_main_menu()
 std::shared_ptr<Settings_menu> Vossmere::build_settings_menu()
 {
     return GE::naming_errors(Settings_menu::contract.file, [this] {
-        return std::make_shared<Settings_menu>(&render_context, &window, settings, model,
-                                               *displays);
+        auto menu = std::make_shared<Settings_menu>(&render_context, &window, settings, model,
+                                                    *displays);
+        if (!speech.available())
+            menu->show_speech_unavailable();
+        return menu;
     });
 }
 
@@ -187,6 +195,15 @@ void Vossmere::render()
 
 bool Vossmere::handle_sdl_event(const SDL_Event& event)
 {
+    const bool handled = handle_input(event);
+    // The pointer's moves change nothing a voice would say, and come by the hundred.
+    if (speech.enabled && event.type != SDL_MOUSEMOTION)
+        narrator.notice(*this);
+    return handled;
+}
+
+bool Vossmere::handle_input(const SDL_Event& event)
+{
     switch (event.type) {
     case SDL_MOUSEMOTION:
     case SDL_MOUSEBUTTONDOWN:
@@ -238,6 +255,13 @@ void Vossmere::act(Action action)
     case Action::mute:
         GE::set_muted(!GE::is_muted());
         request_frame();
+        return;
+    case Action::speech:
+        turn_speech(!speech.enabled);
+        save_choices();
+        return;
+    case Action::repeat:
+        narrator.repeat_view();
         return;
     default:
         break;
@@ -327,6 +351,8 @@ void Vossmere::start_captions()
     GE::sound_started = [this](const std::string& name, int length_ms) {
         if (!captions.heard(name, length_ms))
             return;
+        if (const auto caption = captions.texts.find(name); caption != captions.texts.end())
+            speech.say(caption->second, GE::Speech::Manner::follow);
         request_frame();
         time_captions();
     };
@@ -348,6 +374,30 @@ void Vossmere::time_captions()
         captions_timer = std::make_unique<GE::Ticker>(static_cast<std::uint32_t>(std::max(ms, 1)));
 }
 
+void Vossmere::turn_speech(bool on)
+{
+    settings->speech = on;
+    if (on == speech.enabled)
+        return;
+    // Said while on: the word "off" too.
+    speech.enabled = true;
+    speech.say(on ? "Spoken descriptions on" : "Spoken descriptions off");
+    speech.enabled = on;
+    // Turned on, the voice then says the whole screen.
+    narrator.forget();
+}
+
+void Vossmere::save_choices()
+{
+    try {
+        GE::save_settings(*settings);
+    } catch (const std::exception& error) {
+        std::cerr << "Vossmere: " << error.what() << '\n';
+        problems.show("The settings could not be saved: spoken descriptions are " +
+                      std::string(speech.enabled ? "on" : "off") + " for this run only.");
+    }
+}
+
 bool Vossmere::save_sound_choices() noexcept
 {
     if (!settings_menu || !settings_menu->choices_changed)
@@ -365,8 +415,8 @@ bool Vossmere::save_sound_choices() noexcept
 void Vossmere::show_current_screen()
 {
     if (!save_sound_choices())
-        problems.show("The settings could not be saved: the volumes and captions last only for "
-                      "this run.");
+        problems.show("The settings could not be saved: the volumes, captions and spoken descriptions last only "
+                      "for this run.");
     clear_children();
     const std::string& screen = model->screen;
     if (screen == Screens::play) {

@@ -4,10 +4,12 @@
 #include "engine/core/display_modes.h"
 #include "engine/core/event_target.h"
 #include "engine/core/ticker.h"
+#include "engine/speech/speech.h"
 #include "engine/ui/focus.h"
 #include "engine/widgets/captions.h"
 #include "game/action_table.h"
 #include "game/display_change.h"
+#include "game/narrator.h"
 #include "game/problem_line.h"
 #include "game/run_screens.h"
 
@@ -70,9 +72,14 @@ public:
 
     // Attaches the screens of the model's current screen, with their music.
     void show_current_screen();
-    // Saves the volumes and captions chosen on the settings screen, if they changed, when the
-    // player leaves it; false when the file could not be written (said on stderr).
+    // Saves the volumes, captions and spoken descriptions chosen on the settings screen, if they
+    // changed, when the player leaves it; false when the file could not be written (said on
+    // stderr).
     bool save_sound_choices() noexcept;
+    // Turns spoken descriptions on or off for the settings and the voice, saying so.
+    void turn_speech(bool on);
+    // Saves the settings now (V), saying at the bottom of the screen when it cannot.
+    void save_choices();
     // Reads the captions file and lets the captions hear every sound that starts.
     void start_captions();
     // Shows the captions as the settings say, and wakes the loop when the next one goes.
@@ -120,6 +127,9 @@ public:
     GE::Focus focus;
     // What the player would hear, written at the bottom while captions are on.
     GE::Captions captions;
+    // What the game says aloud while spoken descriptions are on, and what it chooses to say.
+    GE::Speech speech;
+    Narrator narrator{speech};
 
     // Does what a key or a pad button asked for: Alt+Enter, M and F5 here, the focus's steps and
     // Enter on the focused object through the focus, the rest through the screens.
@@ -129,12 +139,13 @@ private:
     using Reaction = void (*)(Vossmere&);
     // The model's events and the reaction to each, in the order they are registered.
     // Made on first use, after every name it holds is.
-    static const std::array<std::pair<std::string, Reaction>, 15>& reactions();
+    static const std::array<std::pair<std::string, Reaction>, 16>& reactions();
 
     // One callable type for every reaction, so that the destructor can remove them by type.
     GE::Event_listener listener_for(Reaction reaction);
     void listen_on_model();
 
+    bool handle_input(const SDL_Event& event);
     bool handle_key(const SDL_KeyboardEvent& key);
     // Whether the focus took the action (a step, Enter on a focused object, Escape on an open
     // list).

@@ -61,6 +61,9 @@ public:
     // Left (a negative step) or Right on the object with the focus; false when it has no use
     // for them, for the keys to do what they do elsewhere.
     virtual bool adjust(int /*steps*/) { return false; }
+    // What a voice says of the object when it takes the focus: its description, and for a widget
+    // its role and state ("Fullscreen, checkbox, checked"). Empty when there is nothing to say.
+    virtual std::string spoken() { return description; }
 
     std::shared_ptr<Render_object> get_parent() const;
     // The topmost ancestor; empty for an object without a parent, the root included.
@@ -94,6 +97,8 @@ public:
     // right).
     bool focusable = false;
     std::int32_t focus_order = 0;
+    // The object in words, for players who cannot see it: a door and its label, a slider's name.
+    std::string description;
 
 protected:
     // Runs the listeners of `name` one by one while the event propagates and the point hits.

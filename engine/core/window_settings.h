@@ -16,6 +16,8 @@ struct Window_settings {
     int music_volume = 100;
     int effects_volume = 100;
     bool captions = false;
+    // Whether the game describes itself aloud.
+    bool speech = false;
     // Lines of the settings file this game does not know ("name=value", a newer game's), in
     // their order: saving writes them back as they were.
     std::vector<std::string> other_lines;

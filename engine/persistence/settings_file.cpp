@@ -73,6 +73,8 @@ const Named_number named_numbers[]{
      [](Window_settings& s, int value) { s.effects_volume = value; }},
     {"captions", 0, 1, [](const Window_settings& s) { return s.captions ? 1 : 0; },
      [](Window_settings& s, int value) { s.captions = value == 1; }},
+    {"speech", 0, 1, [](const Window_settings& s) { return s.speech ? 1 : 0; },
+     [](Window_settings& s, int value) { s.speech = value == 1; }},
 };
 
 // The number a value of the file writes: decimal digits, a minus sign allowed before them;

@@ -319,6 +319,7 @@ void place(Render_object& object, const pugi::xml_node& node, const SDL_FRect& r
     object.vertical_align = read_vertical_align(node);
     object.layer = read_int(node, "layer");
     object.focus_order = read_int(node, "focus_order");
+    object.description = read_text(node, "description");
     if (has(node, "focusable"))
         object.focusable = read_flag(node, "focusable");
 }
@@ -371,7 +372,9 @@ void UI_Loader::load_file(Render_object_container* target, const std::string& fi
         throw GE_runtime_error(failure);
     file_loading = file_name;
     depth = 0;
-    load_children(target, document->child(root_element.c_str()));
+    const pugi::xml_node root = document->child(root_element.c_str());
+    target->description = read_text(root, "description");
+    load_children(target, root);
 }
 
 void UI_Loader::load_children(Render_object_container* target, const pugi::xml_node& node)

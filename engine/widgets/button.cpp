@@ -6,6 +6,15 @@
 
 namespace GE {
 
+std::string Button::spoken()
+{
+    std::string name = description;
+    if (const auto label = labels.find(Button_state::normal);
+        name.empty() && label != labels.end() && label->second)
+        name = label->second->text;
+    return name.empty() ? name : name + ", button";
+}
+
 namespace {
 
 // Stores `part` under `state`, answering the part it replaces.

@@ -29,6 +29,8 @@ public:
     void set_label(Button_state state, std::shared_ptr<Label> label);
     // Shows the state's sprite, then its label; a missing part shows nothing.
     void set_state(Button_state state);
+    // "Play, button": the description, or else the normal look's text.
+    std::string spoken() override;
 
     std::map<Button_state, std::shared_ptr<Sprite>> sprites;
     std::map<Button_state, std::shared_ptr<Label>> labels;

@@ -13,6 +13,11 @@
 
 namespace GE {
 
+std::string Checkbox::spoken()
+{
+    return description + ", checkbox, " + (checked ? "checked" : "not checked");
+}
+
 namespace {
 
 std::shared_ptr<Sprite> image_for(const std::map<bool, std::shared_ptr<Sprite>>& images, bool hover)

@@ -39,6 +39,9 @@ public:
     void show_image(bool hover);
 
     Render_context* renderer; // not owned
+    // "Fullscreen, checkbox, not checked".
+    std::string spoken() override;
+
     bool checked;
     SDL_Color color;
     // The border's thickness in design units.

@@ -13,6 +13,7 @@
 #include <SDL_render.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <tuple>
 #include <utility>
@@ -185,6 +186,34 @@ void Drop_down_list::step_inside(int step)
     const int from = hovered_index >= 0 ? hovered_index : selected_index;
     hovered_index = std::clamp(from + step, 0, std::max(last, 0));
     highlight_by_keys = true;
+}
+
+namespace {
+
+// "1280x720" as a voice should read it: "1280 by 720".
+std::string read_aloud(std::string text)
+{
+    for (std::size_t x = text.find('x'); x != std::string::npos; x = text.find('x', x + 1)) {
+        const auto digit = [&text](std::size_t at) {
+            return at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) != 0;
+        };
+        if (x > 0 && digit(x - 1) && digit(x + 1))
+            text.replace(x, 1, " by ");
+    }
+    return text;
+}
+
+} // namespace
+
+std::string Drop_down_list::spoken()
+{
+    const int index = is_open && hovered_index >= 0 ? hovered_index : selected_index;
+    const auto row = item(0, index);
+    const std::string place = std::to_string(index + 1) + " of " + std::to_string(item_count(0));
+    const std::string text = row ? read_aloud(row->text) : "nothing chosen";
+    if (is_open)
+        return text + ", " + place;
+    return description + ", " + text + ", list" + (row ? ", " + place : "");
 }
 
 void Drop_down_list::cancel()

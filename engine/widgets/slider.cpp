@@ -53,6 +53,11 @@ void Slider::set_value(int value)
     show_value();
 }
 
+std::string Slider::spoken()
+{
+    return description + ", " + std::to_string(current) + " percent, slider";
+}
+
 void Slider::show_value()
 {
     clear_children();

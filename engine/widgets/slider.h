@@ -44,6 +44,8 @@ public:
     int value() const { return current; }
     // Moves the knob to `value`, brought into the range and onto a step, without an event.
     void set_value(int value);
+    // "Music volume, 70 percent, slider".
+    std::string spoken() override;
 
     const int lowest, highest, step;
 

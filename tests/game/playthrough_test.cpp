@@ -119,8 +119,8 @@ protected:
         controls.next();
         controls.tick();
         EXPECT_TRUE(menu->captions_checkbox->checked);
-        controls.next();
-        controls.next();
+        for (int step = 0; step < 3; ++step) // past spoken descriptions and Back
+            controls.next();
         ASSERT_EQ(focused(), menu->apply_button);
         controls.confirm();
         ASSERT_TRUE(app->display.asking());

@@ -50,7 +50,7 @@ inline void write_level(const std::string& file, const std::vector<std::string>&
 
 // Screens (buttons stacked from the top left, the dialogs' from the lower right; the settings
 // screen's list below the top left, its checkbox, the sliders and the captions' checkbox to the
-// right of the list, back and apply at the bottom), scenes and levels. Levels: 1 has doors 1, 2, 3
+// right of the list, and the spoken descriptions' too, back and apply at the bottom), scenes and levels. Levels: 1 has doors 1, 2, 3
 // and clocks (the right door is 3); 2 has doors 4 and 5 and a picture (either may be right); 3 has
 // doors 1 to 4, a plain view and clocks (3 is right). With `sounds`, the eight sound and music
 // files the game registers.
@@ -80,7 +80,9 @@ inline void write_game_data(bool sounds = true)
         R"( id="music_panel"><slider id="music_volume" font_id="f" width="200" height="50"/>)"
         R"(</stack_panel><stack_panel id="effects_panel"><slider id="effects_volume" font_id="f")"
         R"( width="200" height="50"/></stack_panel><stack_panel id="captions_panel"><checkbox)"
-        R"( id="captions_checkbox" width="50" height="50"/></stack_panel></stack_panel>)"
+        R"( id="captions_checkbox" width="50" height="50"/></stack_panel><stack_panel)"
+        R"( id="speech_panel"><checkbox id="speech_checkbox" width="50" height="50"/>)"
+        R"(</stack_panel></stack_panel>)"
         R"(</stack_panel><stack_panel y="900"><button id="back" file="button.png" width="200")"
         R"( height="50"/><button id="apply" file="button.png" width="200" height="50"/>)"
         "</stack_panel></ui>");

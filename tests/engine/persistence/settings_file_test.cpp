@@ -118,31 +118,36 @@ TEST_F(Settings_file, keeps_the_other_choices_in_named_lines_that_a_two_word_rea
     settings.music_volume = 70;
     settings.effects_volume = 0;
     settings.captions = true;
-    settings.other_lines = {"speech=1"};
+    settings.speech = true;
+    settings.other_lines = {"language=de"};
     GE::save_settings(settings);
     const std::string file = saved();
     EXPECT_EQ(file,
-              "800x600\r\n1\r\nmusic_volume=70\r\neffects_volume=0\r\ncaptions=1\r\nspeech=1");
+              "800x600\r\n1\r\nmusic_volume=70\r\neffects_volume=0\r\ncaptions=1\r\nspeech=1\r\n"
+              "language=de");
     std::istringstream older(file); // how the game read its file before the named lines
     std::string resolution, fullscreen;
     older >> resolution >> fullscreen;
     EXPECT_EQ(std::pair(resolution, fullscreen),
               std::pair(std::string("800x600"), std::string("1")));
 
-    // What loading a file over the defaults gives: the mode, the volumes, captions, lines kept.
+    // What loading a file over the defaults gives: the mode, the volumes, captions (and spoken
+    // descriptions, both on or both off in these files), lines kept.
     const auto load = [&](const std::string& content) {
         Support::write_file(settings_file.string(), content);
         auto loaded = Support::settings_of("640x480");
         GE::load_settings(loaded);
+        EXPECT_EQ(loaded.captions, loaded.speech) << content;
         return std::tuple(loaded.resolution->text, loaded.music_volume, loaded.effects_volume,
                           loaded.captions, loaded.other_lines);
     };
     using Lines = std::vector<std::string>;
-    EXPECT_EQ(load(file), std::tuple("800x600", 70, 0, true, Lines{"speech=1"}));
+    EXPECT_EQ(load(file), std::tuple("800x600", 70, 0, true, Lines{"language=de"}));
     for (const auto& [content, music, effects, captions, others] :
          {std::tuple{"1024x768\r\n1", 100, 100, false, Lines{}}, // a file of an older game
-          std::tuple{"1024x768\r\n0\r\nmusic_volume=150\r\neffects_volume=-5\r\ncaptions=2", 100, 0,
-                     true, Lines{}},
+          std::tuple{"1024x768\r\n0\r\nmusic_volume=150\r\neffects_volume=-5\r\ncaptions=2\r\n"
+                     "speech=7",
+                     100, 0, true, Lines{}},
           std::tuple{"1024x768\r\n0\nmusic_volume=\r\n=5\r\nmusic_volume=7x\r\nno equals\n"
                      "effects_volume=40\r\nlanguage=de\r\ncaptions=-0",
                      100, 40, false, Lines{"language=de"}},

@@ -1,0 +1,55 @@
+#include "engine/speech/sapi_voice.h"
+
+#include <windows.h>
+
+#include <sapi.h>
+
+namespace GE {
+
+namespace {
+
+// SAPI's voice and its interface, spelled here rather than taken from a import library.
+constexpr GUID voice_class{0x96749377, 0x3391, 0x11d2, {0x9e, 0xe3, 0x00, 0xc0, 0x4f, 0x79, 0x73, 0x96}};
+constexpr GUID voice_interface{
+    0x6c44df74, 0x72b9, 0x4992, {0xa1, 0xec, 0xef, 0x99, 0x6e, 0x04, 0x22, 0xd4}};
+
+std::wstring wide(const std::string& text)
+{
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring result(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
+                        length);
+    return result;
+}
+
+} // namespace
+
+std::unique_ptr<Sapi_voice> Sapi_voice::load()
+{
+    if (FAILED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)))
+        return nullptr;
+    void* made = nullptr;
+    if (FAILED(CoCreateInstance(voice_class, nullptr, CLSCTX_ALL, voice_interface, &made)) ||
+        made == nullptr) {
+        CoUninitialize();
+        return nullptr;
+    }
+    return std::make_unique<Sapi_voice>(static_cast<ISpVoice*>(made));
+}
+
+Sapi_voice::Sapi_voice(ISpVoice* voice) : voice(voice) {}
+
+Sapi_voice::~Sapi_voice()
+{
+    voice->Release();
+    CoUninitialize();
+}
+
+bool Sapi_voice::say(const std::string& text, bool interrupt)
+{
+    const DWORD flags = SPF_ASYNC | SPF_IS_NOT_XML | (interrupt ? SPF_PURGEBEFORESPEAK : 0);
+    return SUCCEEDED(voice->Speak(wide(text).c_str(), flags, nullptr));
+}
+
+} // namespace GE
