@@ -22,8 +22,8 @@ class Level;
 class Scene;
 
 // Reads a level file into a Level: builds every view from its scene file, writes the door labels
-// and the picture's hint into them and their descriptions, and chooses the right door (drawn among the doors before a
-// picture, the third door for clocks).
+// and the picture's hint into them and their descriptions, and chooses the right door (drawn among
+// the doors before a picture, the third door for clocks).
 class Level_loader {
 public:
     // The draw is seeded with `seed`; by default from std::random_device.

@@ -117,8 +117,8 @@ std::shared_ptr<Main_menu> Vossmere::build_main_menu()
 std::shared_ptr<Settings_menu> Vossmere::build_settings_menu()
 {
     return GE::naming_errors(Settings_menu::contract.file, [this] {
-        auto menu = std::make_shared<Settings_menu>(&render_context, &window, settings, model,
-                                                    *displays);
+        auto menu =
+            std::make_shared<Settings_menu>(&render_context, &window, settings, model, *displays);
         if (!speech.available())
             menu->show_speech_unavailable();
         return menu;
@@ -415,7 +415,8 @@ bool Vossmere::save_sound_choices() noexcept
 void Vossmere::show_current_screen()
 {
     if (!save_sound_choices())
-        problems.show("The settings could not be saved: the volumes, captions and spoken descriptions last only "
+        problems.show("The settings could not be saved: the volumes, captions and spoken "
+                      "descriptions last only "
                       "for this run.");
     clear_children();
     const std::string& screen = model->screen;

@@ -30,9 +30,8 @@ std::unique_ptr<Speech_output> Speech::system_output()
 #if defined(__EMSCRIPTEN__)
     return std::make_unique<Web_speech>();
 #elif defined(_WIN32)
-    return std::make_unique<Voice_thread>([]() -> std::unique_ptr<Voice> {
-        return Sapi_voice::load();
-    });
+    return std::make_unique<Voice_thread>(
+        []() -> std::unique_ptr<Voice> { return Sapi_voice::load(); });
 #else
     // Loaded here, so that the settings know at once whether there is a voice; connected on the
     // voice's thread, since the server may be slow to answer or to start.

@@ -17,7 +17,8 @@ Speech_log::Speech_log(const std::string& path)
 void Speech_log::speak(const std::string& text, bool /*interrupt*/)
 {
     std::string line = text;
-    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
     file << line << '\n' << std::flush;
 }
 

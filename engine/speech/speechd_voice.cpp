@@ -8,7 +8,7 @@ namespace {
 
 // The few values of libspeechd's headers the game uses, which it does not include: the library
 // is loaded at run time, and its headers need not be installed to build the game.
-constexpr int single_mode = 0; // SPD_MODE_SINGLE
+constexpr int single_mode = 0;   // SPD_MODE_SINGLE
 constexpr int text_priority = 3; // SPD_TEXT
 
 } // namespace

@@ -50,10 +50,10 @@ inline void write_level(const std::string& file, const std::vector<std::string>&
 
 // Screens (buttons stacked from the top left, the dialogs' from the lower right; the settings
 // screen's list below the top left, its checkbox, the sliders and the captions' checkbox to the
-// right of the list, and the spoken descriptions' too, back and apply at the bottom), scenes and levels. Levels: 1 has doors 1, 2, 3
-// and clocks (the right door is 3); 2 has doors 4 and 5 and a picture (either may be right); 3 has
-// doors 1 to 4, a plain view and clocks (3 is right). With `sounds`, the eight sound and music
-// files the game registers.
+// right of the list, and the spoken descriptions' too, back and apply at the bottom), scenes and
+// levels. Levels: 1 has doors 1, 2, 3 and clocks (the right door is 3); 2 has doors 4 and 5 and a
+// picture (either may be right); 3 has doors 1 to 4, a plain view and clocks (3 is right). With
+// `sounds`, the eight sound and music files the game registers.
 inline void write_game_data(bool sounds = true)
 {
     write_png("button.png", 20, 5, {90, 90, 90, 255});

@@ -44,7 +44,7 @@ TEST_F(Slider_test, follows_a_press_and_a_drag_anywhere_and_steps_by_the_keys_wi
     send(GE::mouse_down_event, 450, 120);   // on the value's text
     send(GE::mouse_button_up_event, 450, 120);
     EXPECT_EQ(std::pair(slider->value(), heard), std::pair(100, std::string()));
-    send(GE::mouse_down_event, 297, 120); // 74.8 % along: the nearest step is 70
+    send(GE::mouse_down_event, 297, 120);   // 74.8 % along: the nearest step is 70
     send(GE::mouse_motion_event, 303, 120); // 77.2 %: 80
     send(GE::mouse_motion_event, 900, 400);
     send(GE::mouse_motion_event, 0, 0);
