@@ -55,6 +55,12 @@ Speech_output* Speech::output()
     return made_output.get();
 }
 
+void Speech::use(std::unique_ptr<Speech_output> output)
+{
+    made = true;
+    made_output = std::move(output);
+}
+
 bool Speech::available()
 {
     Speech_output* out = output();

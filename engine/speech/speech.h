@@ -31,6 +31,8 @@ public:
     Speech(const Speech&) = delete;
     Speech& operator=(const Speech&) = delete;
 
+    // Speaks through `output` from now on, in place of the one made or to be made.
+    void use(std::unique_ptr<Speech_output> output);
     // Whether there is an output that can speak.
     bool available();
     // Says `text` while enabled; nothing for an empty text.

@@ -285,6 +285,43 @@ TEST_F(UI_loader, builds_nothing_from_a_root_other_than_the_one_it_is_told_or_a_
             << file;
 }
 
+// What a voice says of each object as it takes the focus: its description, or a button's text,
+// then its role and state.
+TEST_F(UI_loader, gives_each_object_its_description_and_a_widget_its_role_and_state_in_words)
+{
+    outcome(R"(<button file="image.png" width="90" height="40"><label font_id="text" text="Play"/>)"
+            R"(</button><button description="Turn left" file="image.png" width="90" height="40"/>)"
+            R"(<button file="image.png" width="90" height="40"/>)"
+            R"(<checkbox description="Fullscreen" width="50" height="50"/>)"
+            R"(<drop_down_list description="Resolution" width="200" height="40"/>)"
+            R"(<slider description="Music volume" font_id="text" width="400" height="40")"
+            R"( value="70"/><sprite description="The door marked 7" image="small.png"/>)");
+    ASSERT_EQ(app->children.size(), 7u);
+    auto& list = dynamic_cast<GE::Drop_down_list&>(*app->children[4]);
+    const auto said = [this] {
+        std::vector<std::string> words;
+        for (const auto& child : app->children)
+            words.push_back(child->spoken());
+        return words;
+    };
+    using Words = std::vector<std::string>;
+    EXPECT_EQ(said(), (Words{"Play, button", "Turn left, button", "",
+                             "Fullscreen, checkbox, not checked",
+                             "Resolution, nothing chosen, list", "Music volume, 70 percent, slider",
+                             "The door marked 7"}));
+    dynamic_cast<GE::Checkbox&>(*app->children[3]).checked = true;
+    for (const char* size : {"800x600", "1280x720", "1920x1080 x2"})
+        list.items[0].push_back(std::make_shared<GE::Label>(
+            context(), "", GE::Resources::instance().get_font(Support::font_file, 20),
+            Support::black, size));
+    list.selected_index = 1;
+    EXPECT_EQ(said()[3], "Fullscreen, checkbox, checked");
+    EXPECT_EQ(said()[4], "Resolution, 1280 by 720, list, 2 of 3");
+    list.is_open = true;
+    list.step_inside(1);
+    EXPECT_EQ(said()[4], "1920 by 1080 x2, 3 of 3") << "the open list's highlighted row";
+}
+
 // The data names files in UTF-8, as SDL opens them, whatever the system's code page.
 TEST_F(UI_loader, reads_a_screen_and_its_image_named_outside_the_ansi_code_page)
 {
