@@ -48,12 +48,12 @@ std::string countdown_text(std::int32_t seconds)
 
 void Narrator::notice(Vossmere& game)
 {
-    manner = GE::Speech::Manner::interrupt;
     notice_screen(game);
     notice_view();
     notice_focus(game);
     notice_countdown(game);
     notice_problem(game);
+    manner = GE::Speech::Manner::interrupt;
 }
 
 void Narrator::say(const std::string& text)
@@ -132,6 +132,10 @@ void Narrator::repeat_view()
         speech->say(view_text);
 }
 
-void Narrator::forget() { *this = Narrator(*speech); }
+void Narrator::forget()
+{
+    *this = Narrator(*speech);
+    manner = GE::Speech::Manner::follow;
+}
 
 } // namespace Game

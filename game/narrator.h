@@ -27,7 +27,8 @@ public:
     void notice(Vossmere& game);
     // Says the current view's description again (R).
     void repeat_view();
-    // Forgets what was said, so that the next notice says the whole screen again.
+    // Forgets what was said, so that the next notice says the whole screen again, after what is
+    // being said.
     void forget();
 
     // The countdown of the display dialog is said at these seconds.
@@ -35,7 +36,7 @@ public:
 
 private:
     // Says `text` in `manner`, which then turns to following: what a notice says after its
-    // first utterance follows it rather than cutting it short.
+    // first utterance follows it rather than cutting it short. A notice ends interrupting again.
     void say(const std::string& text);
     void notice_screen(Vossmere& game);
     void notice_view();

@@ -93,6 +93,7 @@ void Settings_menu::fill_resolution_list(std::int32_t per_display)
     resolution_list->items.clear();
     for (const auto& text : modes) {
         auto label = std::make_shared<GE::Label>(renderer, "", font, resolution_list->color, text);
+        label->description = without_spaces(text); // read as a size, not digit by digit
         resolution_labels.push_back(label);
         resolution_list->items[0].push_back(label);
         resolution_list->items[1].push_back(
@@ -177,8 +178,9 @@ void Settings_menu::show_speech_unavailable()
             row_font = label->font;
             colour = label->color;
         }
-    panel.add_child(std::make_shared<GE::Label>(renderer, "speech_unavailable", row_font, colour,
-                                                "  " + std::string(speech_unavailable)));
+    speech_note = std::make_shared<GE::Label>(renderer, "speech_unavailable", row_font, colour,
+                                              "  " + std::string(speech_unavailable));
+    panel.add_child(speech_note);
     speech_checkbox->description += ", " + std::string(speech_unavailable);
 }
 

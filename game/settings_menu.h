@@ -68,6 +68,8 @@ public:
     // Says beside the spoken descriptions' checkbox that this computer has no voice for them.
     void show_speech_unavailable();
     static constexpr const char* speech_unavailable = "not available on this computer";
+    // What show_speech_unavailable wrote; empty until then.
+    std::shared_ptr<GE::Label> speech_note;
 
     // Shows `text` under the screen, in place of any message before.
     void show_message(const std::string& text);

@@ -210,7 +210,9 @@ std::string Drop_down_list::spoken()
     const int index = is_open && hovered_index >= 0 ? hovered_index : selected_index;
     const auto row = item(0, index);
     const std::string place = std::to_string(index + 1) + " of " + std::to_string(item_count(0));
-    const std::string text = row ? read_aloud(row->text) : "nothing chosen";
+    const std::string text =
+        row ? read_aloud(row->description.empty() ? row->text : row->description)
+            : "nothing chosen";
     if (is_open)
         return text + ", " + place;
     return description + ", " + text + ", list" + (row ? ", " + place : "");

@@ -61,7 +61,8 @@ public:
     // Closes the list without choosing.
     void cancel() override;
     // Closed: "Resolution, 1280 by 720, list, 3 of 8"; open, the highlighted row: "1280 by 720,
-    // 3 of 8". A size written "1280x720" is read as "1280 by 720".
+    // 3 of 8". A row is read as its description, or else its text; a size written "1280x720" is
+    // read as "1280 by 720".
     std::string spoken() override;
     // Where unfolded row `index` lies, in drawing-area pixels at the current scale: one box high,
     // overlapping the row above by the border. Rows are drawn and hit-tested here.
