@@ -199,6 +199,10 @@ bool Vossmere::handle_sdl_event(const SDL_Event& event)
     // The pointer's moves change nothing a voice would say, and come by the hundred.
     if (speech.enabled && event.type != SDL_MOUSEMOTION)
         narrator.notice(*this);
+    // After what the event changed on screen: a sound does not cut its screen's name short.
+    for (const auto& caption : captions_to_say)
+        speech.say(caption, GE::Speech::Manner::follow);
+    captions_to_say.clear();
     return handled;
 }
 
@@ -352,7 +356,7 @@ void Vossmere::start_captions()
         if (!captions.heard(name, length_ms))
             return;
         if (const auto caption = captions.texts.find(name); caption != captions.texts.end())
-            speech.say(caption->second, GE::Speech::Manner::follow);
+            captions_to_say.push_back(caption->second);
         request_frame();
         time_captions();
     };

@@ -130,6 +130,8 @@ public:
     // What the game says aloud while spoken descriptions are on, and what it chooses to say.
     GE::Speech speech;
     Narrator narrator{speech};
+    // The captions of the sounds started while an event is handled, said after the rest.
+    std::vector<std::string> captions_to_say;
 
     // Does what a key or a pad button asked for: Alt+Enter, M and F5 here, the focus's steps and
     // Enter on the focused object through the focus, the rest through the screens.

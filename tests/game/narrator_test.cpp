@@ -113,8 +113,8 @@ TEST_F(Narration_of_problems, says_a_problem_written_at_the_bottom_and_captions_
     const Lines reloaded = after(SDLK_F5);
     ASSERT_FALSE(reloaded.empty());
     EXPECT_EQ("!" + app->problems.label->text, reloaded.back());
-    EXPECT_EQ(after(SDLK_RETURN), (Lines{"[click]", "[game_music]"}))
-        << "captions follow, and the level here has no description";
+    EXPECT_EQ(after(SDLK_RETURN), (Lines{"!level_1.xml", "Door 1", "[click]", "[game_music]"}))
+        << "captions follow what the screen shows";
 }
 
 TEST_F(Narration_of_problems, the_settings_say_when_there_is_no_voice_and_keep_the_choice)

@@ -16,17 +16,20 @@
 // started on it.
 namespace Support {
 
-// A UI file with one button 200 by 50 units per id, stacked from (x, y).
+// A UI file with one button 200 by 50 units per id, stacked from (x, y); the file's name and the
+// ids are their descriptions.
 inline void write_buttons(const std::string& file, const std::vector<std::string>& ids, int x = 0,
                           int y = 0, const std::vector<std::string>& labels = {})
 {
-    std::string xml = "<ui><font id=\"f\" file=\"OpenSans-SemiBold.ttf\" size=\"20\"/>";
+    std::string xml = "<ui description=\"" + file +
+                      "\"><font id=\"f\" file=\"OpenSans-SemiBold.ttf\" size=\"20\"/>";
     for (const auto& id : labels)
         xml += "<label id=\"" + id + "\" font_id=\"f\" text=\"" + id + "\" y=\"1000\"/>";
     xml += "<stack_panel orientation=\"vertical\" x=\"" + std::to_string(x) + "\" y=\"" +
            std::to_string(y) + "\">";
     for (const auto& id : ids)
-        xml += "<button id=\"" + id + "\" file=\"button.png\" width=\"200\" height=\"50\"/>";
+        xml += "<button id=\"" + id + "\" description=\"" + id +
+               "\" file=\"button.png\" width=\"200\" height=\"50\"/>";
     write_file(file, xml + "</stack_panel></ui>");
 }
 
@@ -34,7 +37,7 @@ inline void write_buttons(const std::string& file, const std::vector<std::string
 // in it is taken as a scene element's attributes, and any other is a room with that door label.
 inline void write_level(const std::string& file, const std::vector<std::string>& scenes)
 {
-    std::string xml = "<level>";
+    std::string xml = "<level description=\"" + file + "\">";
     for (const auto& scene : scenes) {
         if (scene.find('=') != std::string::npos)
             xml += "<scene " + scene + "/>";
@@ -72,20 +75,22 @@ inline void write_game_data(bool sounds = true)
     std::filesystem::copy_file(font_file, "OpenSans-SemiBold.ttf");
     write_file(
         "settings_menu.xml",
-        R"(<ui><font id="f" file="OpenSans-SemiBold.ttf" size="30"/>)"
+        R"(<ui description="Settings"><font id="f" file="OpenSans-SemiBold.ttf" size="30"/>)"
         R"(<stack_panel id="main_panel" x="400" y="200"><stack_panel id="settings_panel">)"
-        R"(<stack_panel id="resolution_panel"><drop_down_list id="resolution_list" width="300")"
-        R"( height="50"/></stack_panel><stack_panel id="fullscreen_panel"><checkbox)"
-        R"( id="fullscreen_checkbox" width="50" height="50"/></stack_panel><stack_panel)"
-        R"( id="music_panel"><slider id="music_volume" font_id="f" width="200" height="50"/>)"
-        R"(</stack_panel><stack_panel id="effects_panel"><slider id="effects_volume" font_id="f")"
-        R"( width="200" height="50"/></stack_panel><stack_panel id="captions_panel"><checkbox)"
-        R"( id="captions_checkbox" width="50" height="50"/></stack_panel><stack_panel)"
+        R"(<stack_panel id="resolution_panel"><drop_down_list id="resolution_list")"
+        R"( description="Resolution" width="300" height="50"/></stack_panel><stack_panel)"
+        R"( id="fullscreen_panel"><checkbox id="fullscreen_checkbox" description="Fullscreen")"
+        R"( width="50" height="50"/></stack_panel><stack_panel id="music_panel"><slider)"
+        R"( id="music_volume" description="Music" font_id="f" width="200" height="50"/>)"
+        R"(</stack_panel><stack_panel id="effects_panel"><slider id="effects_volume")"
+        R"( description="Effects" font_id="f" width="200" height="50"/></stack_panel>)"
+        R"(<stack_panel id="captions_panel"><checkbox id="captions_checkbox")"
+        R"( description="Captions" width="50" height="50"/></stack_panel><stack_panel)"
         R"( id="speech_panel"><checkbox id="speech_checkbox")"
         R"( description="Spoken descriptions" width="50" height="50"/>)"
-        R"(</stack_panel></stack_panel>)"
-        R"(</stack_panel><stack_panel y="900"><button id="back" file="button.png" width="200")"
-        R"( height="50"/><button id="apply" file="button.png" width="200" height="50"/>)"
+        R"(</stack_panel></stack_panel></stack_panel><stack_panel y="900"><button id="back")"
+        R"( description="Back" file="button.png" width="200" height="50"/><button id="apply")"
+        R"( description="Apply" file="button.png" width="200" height="50"/>)"
         "</stack_panel></ui>");
 
     std::string captions = "<captions>";
@@ -96,14 +101,15 @@ inline void write_game_data(bool sounds = true)
     const std::string font = R"(<font id="f" file="OpenSans-SemiBold.ttf" size="30"/>)";
     write_file(
         "room.xml",
-        "<scene>" + font +
-            R"(<rect id="door_hit" x="300" y="300" width="200" height="400"/>)"
+        R"(<scene description="Door {door}">)" + font +
+            R"(<rect id="door_hit" description="{door}" x="300" y="300" width="200" height="400"/>)"
             R"(<label id="door_label" font_id="f" text="?" y="250" horizontal_align="center"/>)"
             "</scene>");
-    write_file("picture.xml", "<scene>" + font +
+    write_file("picture.xml", R"(<scene description="Picture {hint}">)" + font +
                                   R"(<label id="picture_label" font_id="f" text="?" x="9" y="300" )"
                                   R"(horizontal_align="right"/></scene>)");
-    write_file("clocks.xml", R"(<scene><rect width="400" height="400"/></scene>)");
+    write_file("clocks.xml",
+               R"(<scene description="Clocks"><rect width="400" height="400"/></scene>)");
     write_level("level_1.xml", {"1", "2", "3", "clocks"});
     write_level("level_2.xml", {"4", "5", "picture"});
     write_level("level_3.xml", {"1", "2", "view", "3", "4", "clocks"});

@@ -209,6 +209,7 @@ void Data_checker::check_elements(const Xml_file& file, const pugi::xml_node& pa
             continue;
         }
         check_references(file, node, root);
+        check_described(file, node);
         if (name == "button")
             for (const pugi::xml_node& label : node.children("label"))
                 check_references(file, label, root);
@@ -218,6 +219,31 @@ void Data_checker::check_elements(const Xml_file& file, const pugi::xml_node& pa
         if (element->holds_elements)
             check_elements(file, node, root, depth + 1);
     }
+}
+
+void Data_checker::check_described(const Xml_file& file, const pugi::xml_node& element)
+{
+    const std::string_view name = element.name();
+    const bool widget =
+        name == "button" || name == "checkbox" || name == "drop_down_list" || name == "slider";
+    const pugi::xml_attribute focusable = element.attribute("focusable");
+    if (!(focusable ? focusable.as_string() == std::string_view("true") : widget))
+        return;
+    if (!std::string_view(element.attribute("description").as_string("")).empty())
+        return;
+    // A button without a description is said by its text.
+    for (const pugi::xml_node& label : element.children("label"))
+        if (name == "button" && !std::string_view(label.attribute("text").as_string("")).empty())
+            return;
+    report(file, element,
+           "<" + std::string(name) + "> takes the focus but has no description to be said");
+}
+
+void Data_checker::check_description(const Xml_file& file, const pugi::xml_node& root,
+                                     const std::string& what)
+{
+    if (std::string_view(root.attribute("description").as_string("")).empty())
+        report(file, root, what + " has no description, said to a player who cannot see it");
 }
 
 void Data_checker::check_file_attributes(const Xml_file& file, const pugi::xml_node& element)
@@ -280,6 +306,9 @@ void Data_checker::check_screen(const Game::Screen_contract& screen)
     if (file == nullptr)
         return;
     const pugi::xml_node root = file->document.child("ui");
+    // The overlay of a level is never said itself: the level beneath it is.
+    if (screen.file != Game::Play_ui::contract.file)
+        check_description(*file, root, "the screen");
     std::set<std::string> buttons;
     collect_buttons(root, buttons);
     // The objects found so far by id, for those that must lie inside them.
@@ -322,6 +351,7 @@ void Data_checker::check_level(int number)
         report(name, 1, "has no <level> element with <scene> elements: the level would be empty");
         return;
     }
+    check_description(level, root, "the level");
     int doors = 0;
     int deciders = 0; // pictures and clocks, each of which chooses the right door
     for (const pugi::xml_node& scene : root.children("scene")) {
@@ -356,6 +386,8 @@ void Data_checker::check_scene(const Xml_file& level, const pugi::xml_node& scen
     if (faulty[name])
         faulty[level.name] = true; // its own problems are reported; the level is not built
     const pugi::xml_node root = file->document.child("scene");
+    if (described.insert(name).second)
+        check_view_described(*file, root);
     const auto require = [&](std::span<const Game::Required_object> objects) {
         for (const auto& [id, kind, inside] : objects)
             if (!Game::builds_kind(child_with_id(root, id).name(), kind))
@@ -378,6 +410,14 @@ void Data_checker::check_scene(const Xml_file& level, const pugi::xml_node& scen
                doors_before <= static_cast<int>(Level_loader::clocks_door_index)) {
         report(level, scene, "clocks need three rooms with a door_label before them");
     }
+}
+
+void Data_checker::check_view_described(const Xml_file& file, const pugi::xml_node& root)
+{
+    check_description(file, root, "the view");
+    if (const pugi::xml_node door = child_with_id(root, "door_hit");
+        door && std::string_view(door.attribute("description").as_string("")).empty())
+        report(file, door, "the door takes the focus but has no description to be said");
 }
 
 void Data_checker::check_files_exist()

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,12 @@ private:
     void check_elements(const Xml_file& file, const pugi::xml_node& parent,
                         const pugi::xml_node& root, int depth);
     void check_file_attributes(const Xml_file& file, const pugi::xml_node& element);
+    // An element that takes the focus (a widget, or one marked focusable="true") has a
+    // description to be said, or a button the text of a label.
+    void check_described(const Xml_file& file, const pugi::xml_node& element);
+    // The root of a screen, a level or a view has a description; `what` it is names it.
+    void check_description(const Xml_file& file, const pugi::xml_node& root,
+                           const std::string& what);
     // A file an element names (`what` says how) exists and, for an image, decodes.
     void check_file(const Xml_file& file, const pugi::xml_node& element, const std::string& what,
                     const std::string& name);
@@ -58,6 +65,9 @@ private:
     void check_screen(const Game::Screen_contract& screen);
     void check_level(int number);
     void check_scene(const Xml_file& level, const pugi::xml_node& scene, int doors_before);
+    // A view has a description, and so has its door; once for each file, however many levels
+    // show it.
+    void check_view_described(const Xml_file& file, const pugi::xml_node& root);
     void check_files_exist();
     // Every sound and music the game plays has one caption, and every caption a sound.
     void check_captions();
@@ -82,6 +92,8 @@ private:
     // Why each image named so far cannot be decoded; empty when it can.
     std::map<std::string, std::string> image_errors;
     std::vector<Problem> problems;
+    // The views whose descriptions were checked.
+    std::set<std::string> described;
 };
 
 } // namespace Tools
