@@ -28,6 +28,8 @@ for library in libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer
   fonts-open-sans; do
   [[ $depends == *"$library"* ]] || fail "the package does not depend on $library: $depends"
 done
+[ "$(dpkg-deb -f "$package" Recommends)" = speech-dispatcher ] ||
+  fail "the package does not recommend speech-dispatcher, the voice of spoken descriptions"
 description=$(dpkg-deb -f "$package" Description)
 [ "$(wc -l <<<"$description")" -gt 1 ] || fail "the package has no extended description"
 findings=$(lintian --fail-on error,warning "$package" 2>&1) ||
