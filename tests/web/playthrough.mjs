@@ -1,7 +1,7 @@
 // Plays the browser build through in headless Chromium: the first frame and an idle menu that
 // draws nothing, sound only after the first click, a room, a door's dialog, a death and a retry,
-// the settings screen, a new resolution kept across a reload of the page, the settings and a door
-// by keys alone, and the way out. The
+// the settings screen, a new resolution kept across a reload of the page, spoken descriptions, the
+// settings and a door by keys alone, and the way out. The
 // frames of the screens the desktop build also shot are compared with the desktop's.
 //
 // Usage: node playthrough.mjs WEB_DIR DESKTOP_FRAMES_DIR
@@ -99,6 +99,15 @@ await withPage(web, async (player) => {
   check(!alike(await player.shot('door dialog by keys'), room), 'Enter on the door asked nothing');
   await player.press('Escape');
   await player.press('Escape');
+
+  // Spoken descriptions through the page's speechSynthesis: V says so, then the screen and the
+  // focused button follow it; a step of the focus cuts them short.
+  await player.press('v');
+  await player.press('Tab');
+  const spoken = await player.value('spoken');
+  check(spoken.length === 4 && spoken[0] === '!Spoken descriptions on' &&
+    spoken[1] === 'Vossmere. Main menu' && /^[^!].*, button$/.test(spoken[2]) &&
+    /^!.*, button$/.test(spoken[3]), `the game said ${JSON.stringify(spoken)}`);
   await player.click(at.exit);
   await player.until("document.getElementById('status').textContent === 'You left the manor.'");
 });

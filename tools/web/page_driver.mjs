@@ -100,6 +100,26 @@ export class Player {
   }
 }
 
+// Runs in the page before its scripts: a speechSynthesis that speaks nothing and keeps in
+// `spoken` what it was asked to say, "!" before an utterance that cancelled the one before.
+function recordSpeech() {
+  window.spoken = [];
+  let cancelled = false;
+  class SpeechSynthesisUtterance {
+    constructor(text) { this.text = text; }
+  }
+  const synthesis = {
+    cancel() { cancelled = true; },
+    speak(utterance) {
+      window.spoken.push((cancelled ? '!' : '') + utterance.text);
+      cancelled = false;
+    },
+  };
+  Object.defineProperty(window, 'speechSynthesis', { value: synthesis, configurable: true });
+  Object.defineProperty(window, 'SpeechSynthesisUtterance',
+    { value: SpeechSynthesisUtterance, configurable: true });
+}
+
 // Opens the page of the folder in headless Chromium at 1024x768 and gives `play` a player; any
 // error the page reports fails the run.
 export async function withPage(folder, play) {
@@ -116,6 +136,7 @@ export async function withPage(folder, play) {
     page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
     await page.setViewport({ width: 1024, height: 768 + 160 });
     await page.evaluateOnNewDocument(countDraws);
+    await page.evaluateOnNewDocument(recordSpeech);
     await page.goto(`http://127.0.0.1:${server.address().port}/`);
     await play(new Player(page, await page.createCDPSession()));
     check(problems.length === 0, `the page reported problems:\n${problems.join('\n')}`);

@@ -4,7 +4,12 @@
 #include "tests/support/fixtures.h"
 
 #include <chrono>
+#include <iostream>
 #include <thread>
+
+#ifdef _WIN32
+#include "engine/speech/sapi_voice.h"
+#endif
 
 #ifdef FAKE_SPEECHD
 #include "engine/speech/speechd_voice.h"
@@ -110,6 +115,20 @@ TEST(Speechd_voice, connects_on_its_own_thread_at_the_first_word_and_an_interrup
     voice.speak("Play, button", true);
     EXPECT_EQ(heard(), "open vossmere 0; ");
     dlclose(fake);
+}
+#endif
+
+#ifdef _WIN32
+TEST(Sapi_voice, speaks_through_windows_own_voice)
+{
+    auto voice = GE::Sapi_voice::load();
+    std::cerr << "SAPI voice: " << (voice ? "made" : "none") << '\n';
+    if (voice) {
+        const bool said = voice->say("Main menu", true);
+        std::cerr << "SAPI said: " << said << '\n';
+        const bool followed = voice->say("Play, button", false);
+        std::cerr << "SAPI followed: " << followed << '\n';
+    }
 }
 #endif
 
