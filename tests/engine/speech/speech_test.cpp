@@ -2,6 +2,7 @@
 #include "engine/speech/speech.h"
 #include "engine/speech/speech_log.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/speech_recorder.h"
 
 #include <chrono>
 #include <iostream>
@@ -22,24 +23,13 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// An output that keeps what it is asked to say, "!" before an utterance that interrupts.
-struct Recorder : GE::Speech_output {
-    explicit Recorder(Lines& heard) : heard(&heard) {}
-    bool available() const override { return true; }
-    void speak(const std::string& text, bool interrupt) override
-    {
-        heard->push_back((interrupt ? "!" : "") + text);
-    }
-    Lines* heard;
-};
-
 TEST(Speech, says_only_while_enabled_through_an_output_made_when_first_needed)
 {
     Lines heard;
     int made = 0;
     GE::Speech speech([&] {
         ++made;
-        return std::make_unique<Recorder>(heard);
+        return std::make_unique<Support::Speech_recorder>(heard);
     });
     speech.say("Main menu");
     EXPECT_EQ(made, 0) << "no voice is loaded for a player who does not use one";
@@ -67,7 +57,8 @@ TEST(Speech_log, appends_a_line_per_utterance_readable_at_once_and_names_a_file_
     log->speak("Zw\xc3\xb6lf T\xc3\xbcren,\r\ndrei Uhren", true);
     EXPECT_EQ(Support::read_file(path), "earlier\nZw\xc3\xb6lf T\xc3\xbcren,  drei Uhren\n");
     log->speak("Play, button", false);
-    EXPECT_EQ(Support::read_file(path), "earlier\nZw\xc3\xb6lf T\xc3\xbcren,  drei Uhren\nPlay, button\n");
+    EXPECT_EQ(Support::read_file(path),
+              "earlier\nZw\xc3\xb6lf T\xc3\xbcren,  drei Uhren\nPlay, button\n");
 
     Support::set_environment(GE::Speech::log_variable, scratch.path.string().c_str());
     EXPECT_EQ(Support::error_of([] { GE::Speech::system_output(); }),
@@ -84,7 +75,8 @@ bool eventually(const std::function<bool()>& done)
     return done();
 }
 
-TEST(Speechd_voice, connects_on_its_own_thread_at_the_first_word_and_an_interruption_drops_the_queue)
+TEST(Speechd_voice,
+     connects_on_its_own_thread_at_the_first_word_and_an_interruption_drops_the_queue)
 {
     EXPECT_EQ(GE::Speechd_voice::load("libspeechd-nowhere.so.2"), nullptr);
     void* fake = dlopen(FAKE_SPEECHD, RTLD_NOW);
