@@ -75,11 +75,11 @@ void Narrator::notice_screen(Vossmere& game)
     std::string text = top->description;
     if (game.display.asking() && top == game.display.dialog) {
         seconds_left = game.display.dialog->seconds_left;
-        text += " " + countdown_text(seconds_left);
+        text.append(" ").append(countdown_text(seconds_left));
     }
     if (is_dialog(game, *top))
         for (const auto& object : GE::Focus::ring(game))
-            text += " " + object->spoken() + ".";
+            text.append(" ").append(object->spoken()).append(".");
     say(text);
 }
 

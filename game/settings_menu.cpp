@@ -181,7 +181,7 @@ void Settings_menu::show_speech_unavailable()
     speech_note = std::make_shared<GE::Label>(renderer, "speech_unavailable", row_font, colour,
                                               "  " + std::string(speech_unavailable));
     panel.add_child(speech_note);
-    speech_checkbox->description += ", " + std::string(speech_unavailable);
+    speech_checkbox->description.append(", ").append(speech_unavailable);
 }
 
 std::int32_t Settings_menu::current_resolution_index() const

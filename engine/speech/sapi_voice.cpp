@@ -1,7 +1,10 @@
 #include "engine/speech/sapi_voice.h"
 
-#include <sapi.h>
+// windows.h first: sapi.h uses its types without including it.
 #include <windows.h>
+// clang-format off
+#include <sapi.h>
+// clang-format on
 
 namespace GE {
 
@@ -27,23 +30,29 @@ std::wstring wide(const std::string& text)
 
 std::unique_ptr<Sapi_voice> Sapi_voice::load()
 {
-    if (FAILED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)))
+    // A thread where COM runs in another model already (SDL's, say) keeps it, and it stays
+    // theirs to end.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    const bool ends_com = SUCCEEDED(com);
+    if (!ends_com && com != RPC_E_CHANGED_MODE)
         return nullptr;
     void* made = nullptr;
     if (FAILED(CoCreateInstance(voice_class, nullptr, CLSCTX_ALL, voice_interface, &made)) ||
         made == nullptr) {
-        CoUninitialize();
+        if (ends_com)
+            CoUninitialize();
         return nullptr;
     }
-    return std::make_unique<Sapi_voice>(static_cast<ISpVoice*>(made));
+    return std::make_unique<Sapi_voice>(static_cast<ISpVoice*>(made), ends_com);
 }
 
-Sapi_voice::Sapi_voice(ISpVoice* voice) : voice(voice) {}
+Sapi_voice::Sapi_voice(ISpVoice* voice, bool ends_com) : voice(voice), ends_com(ends_com) {}
 
 Sapi_voice::~Sapi_voice()
 {
     voice->Release();
-    CoUninitialize();
+    if (ends_com)
+        CoUninitialize();
 }
 
 bool Sapi_voice::say(const std::string& text, bool interrupt)

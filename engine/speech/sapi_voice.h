@@ -14,8 +14,9 @@ class Sapi_voice : public Voice {
 public:
     // The system's voice, or none when COM or SAPI cannot make one.
     static std::unique_ptr<Sapi_voice> load();
-    // Takes a voice that holds a reference for it, on a thread where COM is started.
-    explicit Sapi_voice(ISpVoice* voice);
+    // Takes a voice that holds a reference for it, on a thread where COM is started, and ends COM
+    // when it goes if `ends_com`.
+    Sapi_voice(ISpVoice* voice, bool ends_com);
     ~Sapi_voice() override;
     Sapi_voice(const Sapi_voice&) = delete;
     Sapi_voice& operator=(const Sapi_voice&) = delete;
@@ -24,6 +25,7 @@ public:
 
 private:
     ISpVoice* voice;
+    bool ends_com;
 };
 
 } // namespace GE

@@ -215,7 +215,10 @@ std::string Drop_down_list::spoken()
             : "nothing chosen";
     if (is_open)
         return text + ", " + place;
-    return description + ", " + text + ", list" + (row ? ", " + place : "");
+    std::string said = description + ", " + text + ", list";
+    if (row)
+        said.append(", ").append(place);
+    return said;
 }
 
 void Drop_down_list::cancel()

@@ -24,8 +24,8 @@ void record(const std::string& call)
 
 extern "C" {
 
-__attribute__((visibility("default"))) void* spd_open(const char* client, const char*,
-                                                      const char*, int mode)
+__attribute__((visibility("default"))) void* spd_open(const char* client, const char*, const char*,
+                                                      int mode)
 {
     std::unique_lock lock(mutex);
     waiting = true;

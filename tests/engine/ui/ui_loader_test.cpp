@@ -305,10 +305,10 @@ TEST_F(UI_loader, gives_each_object_its_description_and_a_widget_its_role_and_st
         return words;
     };
     using Words = std::vector<std::string>;
-    EXPECT_EQ(said(), (Words{"Play, button", "Turn left, button", "",
-                             "Fullscreen, checkbox, not checked",
-                             "Resolution, nothing chosen, list", "Music volume, 70 percent, slider",
-                             "The door marked 7"}));
+    EXPECT_EQ(said(),
+              (Words{"Play, button", "Turn left, button", "", "Fullscreen, checkbox, not checked",
+                     "Resolution, nothing chosen, list", "Music volume, 70 percent, slider",
+                     "The door marked 7"}));
     dynamic_cast<GE::Checkbox&>(*app->children[3]).checked = true;
     for (const char* size : {"800x600", "1280x720", "1920x1080 x2"})
         list.items[0].push_back(std::make_shared<GE::Label>(
