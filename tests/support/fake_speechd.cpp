@@ -24,8 +24,7 @@ void record(const std::string& call)
 
 extern "C" {
 
-__attribute__((visibility("default"))) void* spd_open(const char* client, const char*, const char*,
-                                                      int mode)
+void* spd_open(const char* client, const char*, const char*, int mode)
 {
     std::unique_lock lock(mutex);
     waiting = true;
@@ -35,22 +34,22 @@ __attribute__((visibility("default"))) void* spd_open(const char* client, const 
     return refusing ? nullptr : &connection;
 }
 
-__attribute__((visibility("default"))) int spd_say(void* handle, int priority, const char* text)
+int spd_say(void* handle, int priority, const char* text)
 {
     record("say " + std::to_string(priority) + " " + text);
     return handle == &connection ? 0 : -1;
 }
 
-__attribute__((visibility("default"))) int spd_cancel(void*)
+int spd_cancel(void*)
 {
     record("cancel");
     return 0;
 }
 
-__attribute__((visibility("default"))) void spd_close(void*) { record("close"); }
+void spd_close(void*) { record("close"); }
 
 // The calls so far, each followed by "; ".
-__attribute__((visibility("default"))) const char* fake_speechd_calls()
+const char* fake_speechd_calls()
 {
     static std::string copy;
     const std::lock_guard lock(mutex);
@@ -59,14 +58,14 @@ __attribute__((visibility("default"))) const char* fake_speechd_calls()
 }
 
 // Whether spd_open is waiting to be released.
-__attribute__((visibility("default"))) bool fake_speechd_waiting()
+bool fake_speechd_waiting()
 {
     const std::lock_guard lock(mutex);
     return waiting;
 }
 
 // Forgets the calls so far. While held, spd_open waits, as a server that is slow to start does.
-__attribute__((visibility("default"))) void fake_speechd_hold(bool hold, bool refuse)
+void fake_speechd_hold(bool hold, bool refuse)
 {
     {
         const std::lock_guard lock(mutex);
