@@ -4,13 +4,20 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <system_error>
 
 namespace GE {
 
 Speech_log::Speech_log(const std::string& path)
-    : file(std::filesystem::u8path(path), std::ios::app | std::ios::binary)
 {
-    if (!file)
+    // Named in UTF-8 on every system, the Windows ANSI code page's or not.
+    try {
+        file.open(std::filesystem::path(std::u8string(path.begin(), path.end())),
+                  std::ios::app | std::ios::binary);
+    } catch (const std::system_error&) {
+        // not UTF-8: it names no file
+    }
+    if (!file.is_open())
         throw GE_runtime_error("Can not open the speech log " + path);
 }
 
