@@ -8,8 +8,6 @@
 #include "game/scene.h"
 #include "game/vossmere.h"
 
-#include <ranges>
-
 namespace Game {
 
 namespace {
@@ -24,8 +22,9 @@ bool changed(const std::weak_ptr<GE::Render_object>& before,
 // The screen on top, which has the focus: the topmost screen that is not an overlay.
 std::shared_ptr<GE::UI> top_screen(Vossmere& game)
 {
-    for (const auto& child : game.children | std::views::reverse)
-        if (auto screen = std::dynamic_pointer_cast<GE::UI>(child); screen && !screen->shares_focus)
+    for (auto child = game.children.rbegin(); child != game.children.rend(); ++child)
+        if (auto screen = std::dynamic_pointer_cast<GE::UI>(*child);
+            screen && !screen->shares_focus)
             return screen;
     return nullptr;
 }
