@@ -130,6 +130,13 @@ void every_view(Game::Vossmere& app, Photographer& camera)
     }
 }
 
+// A voice that says nothing: the screens are shot as a player with a voice sees them, whether
+// this machine has one or not.
+struct Quiet_voice : GE::Speech_output {
+    bool available() const override { return true; }
+    void speak(const std::string&, bool) override {}
+};
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -159,6 +166,7 @@ int main(int argc, char* argv[])
         const GE::SDL_lifetime sdl;
         Game::Vossmere_model model;
         const auto app = Tools::open_game(model, size);
+        app->speech.use(std::make_unique<Quiet_voice>());
         Photographer camera(*app, out);
         views ? every_view(*app, camera) : tour(*app, camera);
         return 0;
