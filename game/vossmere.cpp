@@ -391,22 +391,8 @@ void Vossmere::turn_speech(bool on)
     narrator.forget();
 }
 
-void Vossmere::save_choices()
+bool Vossmere::write_settings() noexcept
 {
-    try {
-        GE::save_settings(*settings);
-    } catch (const std::exception& error) {
-        std::cerr << "Vossmere: " << error.what() << '\n';
-        problems.show("The settings could not be saved: spoken descriptions are " +
-                      std::string(speech.enabled ? "on" : "off") + " for this run only.");
-    }
-}
-
-bool Vossmere::save_sound_choices() noexcept
-{
-    if (!settings_menu || !settings_menu->choices_changed)
-        return true;
-    settings_menu->choices_changed = false;
     try {
         GE::save_settings(*settings);
         return true;
@@ -416,12 +402,26 @@ bool Vossmere::save_sound_choices() noexcept
     }
 }
 
+void Vossmere::save_choices()
+{
+    if (!write_settings())
+        problems.show("The settings could not be saved: spoken descriptions are " +
+                      std::string(speech.enabled ? "on" : "off") + " for this run only.");
+}
+
+bool Vossmere::save_sound_choices() noexcept
+{
+    if (!settings_menu || !settings_menu->choices_changed)
+        return true;
+    settings_menu->choices_changed = false;
+    return write_settings();
+}
+
 void Vossmere::show_current_screen()
 {
     if (!save_sound_choices())
         problems.show("The settings could not be saved: the volumes, captions and spoken "
-                      "descriptions last only "
-                      "for this run.");
+                      "descriptions last only for this run.");
     clear_children();
     const std::string& screen = model->screen;
     if (screen == Screens::play) {

@@ -80,6 +80,8 @@ public:
     void turn_speech(bool on);
     // Saves the settings now (V), saying at the bottom of the screen when it cannot.
     void save_choices();
+    // Writes the settings file; false when it could not (said on stderr).
+    bool write_settings() noexcept;
     // Reads the captions file and lets the captions hear every sound that starts.
     void start_captions();
     // Shows the captions as the settings say, and wakes the loop when the next one goes.

@@ -26,14 +26,7 @@ protected:
     void run_seconds(int seconds)
     {
         ASSERT_TRUE(app->display.countdown);
-        queue_ticks(app->display.countdown->tick(), seconds);
-    }
-    void queue_ticks(SDL_Event tick, int count)
-    {
-        for (int second = 0; second < count; ++second)
-            SDL_PushEvent(&tick);
-        Support::push_sdl_event(SDL_QUIT);
-        app->run();
+        run_over(app->display.countdown->tick(), seconds);
     }
     bool asked() { return app->children.back() == app->display.dialog; }
     std::string countdown() { return app->display.dialog->countdown->text; }
@@ -92,7 +85,7 @@ TEST_F(Display_change, a_new_mode_holds_every_click_until_it_is_kept_or_reverted
             play.click(*app->display.dialog->revert_button);
         },
         [&] {
-            queue_ticks(stale_tick, 3);
+            run_over(stale_tick, 3);
             EXPECT_EQ(countdown(), "Reverting in 15 s");
             press(SDLK_ESCAPE);
         },

@@ -74,11 +74,7 @@ TEST_F(Narration, says_each_screen_view_and_focus_as_it_changes_and_a_new_one_cu
     EXPECT_EQ(asked[0], "!Keep this display setting? Reverting in 15 seconds. Keep, button. "
                         "Revert, button.");
     heard.clear();
-    const SDL_Event tick = app->display.countdown->tick();
-    for (int second = 0; second < 11; ++second)
-        SDL_PushEvent(const_cast<SDL_Event*>(&tick));
-    Support::push_sdl_event(SDL_QUIT);
-    app->run();
+    run_over(app->display.countdown->tick(), 11);
     EXPECT_EQ(heard, (Lines{"!Reverting in 10 seconds.", "!Reverting in 5 seconds."}));
     after(SDLK_ESCAPE);
 

@@ -171,6 +171,15 @@ protected:
         return !region_is(app->render_context.renderer, {0, 0, 1, 1}, red);
     }
 
+    // Queues `event` `count` times (a timer's ticks), then a quit, and runs the game over them.
+    void run_over(SDL_Event event, int count)
+    {
+        for (int queued = 0; queued < count; ++queued)
+            SDL_PushEvent(&event);
+        push_sdl_event(SDL_QUIT);
+        app->run();
+    }
+
     std::shared_ptr<Game::Vossmere> app;
     Tools::Game_driver play;
 };
