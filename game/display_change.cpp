@@ -1,5 +1,6 @@
 #include "game/display_change.h"
 
+#include "engine/text/language.h"
 #include "engine/core/display_modes.h"
 #include "engine/core/game_model.h"
 #include "engine/core/ge_runtime_error.h"
@@ -29,7 +30,8 @@ void Display_change::toggle_fullscreen()
         GE::apply_window_settings(app.window, settings, settings.resolution->text,
                                   !settings.fullscreen, *app.displays);
     } catch (const GE::SDL_runtime_error& error) {
-        app.problems.show(std::string("This display mode could not be applied: ") + error.what());
+        app.problems.show(GE::fill(GE::tr("This display mode could not be applied: {why}"),
+                                    {{"why", error.what()}}));
         app.request_frame();
         return;
     }
@@ -53,7 +55,8 @@ void Display_change::keep()
     try {
         GE::save_settings(*app.settings);
     } catch (const GE::GE_runtime_error& error) {
-        app.problems.show(std::string("The settings could not be saved: ") + error.what());
+        app.problems.show(
+            GE::fill(GE::tr("The settings could not be saved: {why}"), {{"why", error.what()}}));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "game/display_confirmation.h"
 
+#include "engine/text/language.h"
 #include "engine/core/game_model.h"
 #include "engine/widgets/button.h"
 #include "engine/widgets/label.h"
@@ -70,7 +71,8 @@ void Display_confirmation::show_seconds_left()
     // A label's text is rendered once: the new text is a new label in the old one's place.
     auto shown =
         std::make_shared<GE::Label>(renderer, countdown->id, countdown->font, countdown->color,
-                                    "Reverting in " + std::to_string(seconds_left) + " s");
+                                    GE::fill(GE::tr("Reverting in {seconds} s"),
+                                             {{"seconds", std::to_string(seconds_left)}}));
     shown->x = countdown->x;
     shown->y = countdown->y;
     shown->horizontal_align = countdown->horizontal_align;

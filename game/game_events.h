@@ -14,6 +14,7 @@ inline constexpr const char* exit_game = "exit_game";
 inline constexpr const char* apply_settings = "apply_settings";
 inline constexpr const char* captions_changed = "captions_changed";
 inline constexpr const char* speech_changed = "speech_changed";
+inline constexpr const char* language_changed = "language_changed";
 inline constexpr const char* exit_to_main_menu = "exit_to_main_menu";
 // The window's mode changed (on "apply" or Alt+Enter); the player keeps it or it is reverted.
 inline constexpr const char* display_changed = "display_changed";

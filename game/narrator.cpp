@@ -1,5 +1,6 @@
 #include "game/narrator.h"
 
+#include "engine/text/language.h"
 #include "engine/ui/focus.h"
 #include "engine/ui/ui.h"
 #include "engine/widgets/label.h"
@@ -40,7 +41,7 @@ bool is_dialog(Vossmere& game, const GE::UI& screen)
 
 std::string countdown_text(std::int32_t seconds)
 {
-    return "Reverting in " + std::to_string(seconds) + " seconds.";
+    return GE::fill(GE::tr("Reverting in {seconds} seconds."), {{"seconds", std::to_string(seconds)}});
 }
 
 } // namespace

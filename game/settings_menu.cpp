@@ -1,5 +1,6 @@
 #include "game/settings_menu.h"
 
+#include "engine/text/language.h"
 #include "engine/core/event_names.h"
 #include "engine/core/game_model.h"
 #include "engine/core/ge_runtime_error.h"
@@ -39,6 +40,8 @@ void play_switch(GE::Event&) { GE::play_sound("switch"); }
 constexpr Required_object objects[]{
     {"main_panel", Object_kind::container},
     {"settings_panel", Object_kind::container, "main_panel"},
+    {"language_panel", Object_kind::container, "settings_panel"},
+    {"language_list", Object_kind::drop_down_list, "language_panel"},
     {"resolution_panel", Object_kind::container, "settings_panel"},
     {"resolution_list", Object_kind::drop_down_list, "resolution_panel"},
     {"fullscreen_panel", Object_kind::container, "settings_panel"},
@@ -65,6 +68,10 @@ Settings_menu::Settings_menu(GE::Render_context* renderer, GE::App_window* windo
     : Screen(renderer, window, model, contract), settings(settings), displays(&displays),
       font(GE::Resources::instance().get_font("OpenSans-SemiBold.ttf", 20))
 {
+    language_list = &found.get<GE::Drop_down_list>("language_list");
+    language_list->add_event_listener(GE::mouse_button_up_event, play_switch);
+    language_list->add_event_listener(GE::mouse_button_up_event,
+                                      [this](GE::Event&) { choose_language(); });
     resolution_list = &found.get<GE::Drop_down_list>("resolution_list");
     fill_resolution_list(modes_per_display);
     resolution_list->selected_index = current_resolution_index();
@@ -99,6 +106,32 @@ void Settings_menu::fill_resolution_list(std::int32_t per_display)
         resolution_list->items[1].push_back(
             std::make_shared<GE::Label>(renderer, "", font, highlighted, text));
     }
+}
+
+void Settings_menu::fill_language_list(const std::vector<Languages::Choice>& choices,
+                                       const std::string& current)
+{
+    language_list->items.clear();
+    language_codes.clear();
+    for (const auto& choice : choices) {
+        language_list->items[0].push_back(
+            std::make_shared<GE::Label>(renderer, "", font, language_list->color, choice.name));
+        language_list->items[1].push_back(
+            std::make_shared<GE::Label>(renderer, "", font, highlighted, choice.name));
+        if (choice.code == current)
+            language_list->selected_index = static_cast<std::int32_t>(language_codes.size());
+        language_codes.push_back(choice.code);
+    }
+}
+
+void Settings_menu::choose_language()
+{
+    const auto chosen = static_cast<std::size_t>(language_list->selected_index);
+    if (language_list->is_open || chosen >= language_codes.size() ||
+        language_codes[chosen] == GE::Language::current().code())
+        return;
+    settings->language = language_codes[chosen];
+    model->dispatch_event(Events::language_changed);
 }
 
 void Settings_menu::fit_resolution_list()
@@ -178,10 +211,11 @@ void Settings_menu::show_speech_unavailable()
             row_font = label->font;
             colour = label->color;
         }
+    const std::string unavailable = GE::tr("not available on this computer");
     speech_note = std::make_shared<GE::Label>(renderer, "speech_unavailable", row_font, colour,
-                                              "  " + std::string(speech_unavailable));
+                                              "  " + unavailable);
     panel.add_child(speech_note);
-    speech_checkbox->description.append(", ").append(speech_unavailable);
+    speech_checkbox->description.append(", ").append(unavailable);
 }
 
 std::int32_t Settings_menu::current_resolution_index() const
@@ -211,7 +245,7 @@ void Settings_menu::apply()
         GE::apply_window_settings(*window, *settings, chosen, fullscreen_checkbox->checked,
                                   *displays);
     } catch (const GE::SDL_runtime_error&) {
-        show_message("This display mode could not be applied.");
+        show_message(GE::tr("This display mode could not be applied."));
         return;
     }
     if (changes) {
@@ -225,7 +259,8 @@ void Settings_menu::apply()
     } catch (const GE::GE_runtime_error& error) {
         // The window keeps the new mode for this run; the player is told it will not last.
         std::cerr << "Vossmere: " << error.what() << '\n';
-        show_message(std::string("The settings could not be saved: ") + error.what());
+        show_message(
+            GE::fill(GE::tr("The settings could not be saved: {why}"), {{"why", error.what()}}));
         return;
     }
     // This screen is replaced while the event is dispatched: nothing of it may be used after.

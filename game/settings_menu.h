@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/core/display_modes.h"
+#include "game/languages.h"
 #include "game/screen.h"
 
 #include <cstdint>
@@ -60,6 +61,7 @@ public:
     GE::Slider* effects_slider = nullptr;          // owned by the tree
     GE::Checkbox* captions_checkbox = nullptr;     // owned by the tree
     GE::Checkbox* speech_checkbox = nullptr;       // owned by the tree
+    GE::Drop_down_list* language_list = nullptr;   // owned by the tree
     GE::Button* back_button = nullptr;             // owned by the tree
     GE::Button* apply_button = nullptr;            // owned by the tree
     // What went wrong with the last "apply", shown under the screen; empty until then.
@@ -67,9 +69,13 @@ public:
 
     // Says beside the spoken descriptions' checkbox that this computer has no voice for them.
     void show_speech_unavailable();
-    static constexpr const char* speech_unavailable = "not available on this computer";
     // What show_speech_unavailable wrote; empty until then.
     std::shared_ptr<GE::Label> speech_note;
+
+    // Lists `choices` by their names, `current` chosen. Choosing another sets the settings'
+    // language and dispatches "language_changed", on which the application rebuilds its screens.
+    void fill_language_list(const std::vector<Languages::Choice>& choices,
+                            const std::string& current);
 
     // Shows `text` under the screen, in place of any message before.
     void show_message(const std::string& text);
@@ -87,8 +93,12 @@ private:
     // May destroy this screen: the application rebuilds its screens on "apply_settings".
     void apply();
 
+    // May destroy this screen, as apply may.
+    void choose_language();
+
     std::shared_ptr<GE::Font> font;
     std::int32_t offered_per_display = 0;
+    std::vector<std::string> language_codes; // of the language list's rows, in their order
 };
 
 } // namespace Game

@@ -1,5 +1,6 @@
 #include "game/vossmere.h"
 
+#include "engine/text/language.h"
 #include "engine/core/event_names.h"
 #include "engine/core/game_model.h"
 #include "engine/core/mouse_event.h"
@@ -58,11 +59,12 @@ void pass(const Vossmere::Start_phases& passed, const char* phase)
 
 } // namespace
 
-const std::array<std::pair<std::string, Vossmere::Reaction>, 16>& Vossmere::reactions()
+const std::array<std::pair<std::string, Vossmere::Reaction>, 17>& Vossmere::reactions()
 {
-    static const std::array<std::pair<std::string, Reaction>, 16> table{{
+    static const std::array<std::pair<std::string, Reaction>, 17> table{{
         {Events::captions_changed, [](Vossmere& app) { app.show_captions(); }},
         {Events::speech_changed, [](Vossmere& app) { app.turn_speech(app.settings->speech); }},
+        {Events::language_changed, [](Vossmere& app) { app.change_language(); }},
         {GE::screen_changed_event_name, [](Vossmere& app) { app.show_current_screen(); }},
         {Events::apply_settings, [](Vossmere& app) { app.apply_settings(); }},
         {Events::exit_game, [](Vossmere& app) { app.exit_requested = true; }},
@@ -93,8 +95,13 @@ Vossmere::Vossmere(const std::string& title, std::uint32_t clear_colour,
         speech.available();
     speech.enabled = settings.speech || GE::Speech::logging();
     pass(passed, "window");
+    languages = Languages::available();
+    const std::string trouble =
+        use_language(settings.language.empty() ? Languages::preferred(languages) : settings.language);
     main_menu = build_main_menu();
     add_child(main_menu);
+    if (!trouble.empty())
+        problems.show(trouble);
     pass(passed, "main menu");
     if (start == Start::whole)
         complete_start(passed);
@@ -121,6 +128,7 @@ std::shared_ptr<Settings_menu> Vossmere::build_settings_menu()
             std::make_shared<Settings_menu>(&render_context, &window, settings, model, *displays);
         if (!speech.available())
             menu->show_speech_unavailable();
+        menu->fill_language_list(languages, GE::Language::current().code());
         return menu;
     });
 }
@@ -385,10 +393,34 @@ void Vossmere::turn_speech(bool on)
         return;
     // Said while on: the word "off" too.
     speech.enabled = true;
-    speech.say(on ? "Spoken descriptions on" : "Spoken descriptions off");
+    speech.say(on ? GE::tr("Spoken descriptions on") : GE::tr("Spoken descriptions off"));
     speech.enabled = on;
     // Turned on, the voice then says the whole screen.
     narrator.forget();
+}
+
+std::string Vossmere::use_language(const std::string& code)
+{
+    std::string trouble;
+    try {
+        Languages::use(code);
+    } catch (const GE::GE_runtime_error& error) {
+        trouble = error.what();
+    }
+    speech.set_language(GE::Language::current().code());
+    return trouble;
+}
+
+void Vossmere::change_language()
+{
+    const std::string trouble = use_language(settings->language);
+    Reload(*this).run();
+    if (!trouble.empty())
+        problems.show(trouble);
+    narrator.forget(); // the screen is said anew, in its new words
+    if (!write_settings())
+        problems.show(GE::tr("The settings could not be saved: the language lasts only for "
+                             "this run."));
 }
 
 bool Vossmere::write_settings() noexcept
@@ -405,8 +437,10 @@ bool Vossmere::write_settings() noexcept
 void Vossmere::save_choices()
 {
     if (!write_settings())
-        problems.show("The settings could not be saved: spoken descriptions are " +
-                      std::string(speech.enabled ? "on" : "off") + " for this run only.");
+        problems.show(speech.enabled ? GE::tr("The settings could not be saved: spoken "
+                                              "descriptions are on for this run only.")
+                                     : GE::tr("The settings could not be saved: spoken "
+                                              "descriptions are off for this run only."));
 }
 
 bool Vossmere::save_sound_choices() noexcept
@@ -420,8 +454,8 @@ bool Vossmere::save_sound_choices() noexcept
 void Vossmere::show_current_screen()
 {
     if (!save_sound_choices())
-        problems.show("The settings could not be saved: the volumes, captions and spoken "
-                      "descriptions last only for this run.");
+        problems.show(GE::tr("The settings could not be saved: the volumes, captions and "
+                             "spoken descriptions last only for this run."));
     clear_children();
     const std::string& screen = model->screen;
     if (screen == Screens::play) {

@@ -9,6 +9,7 @@
 #include "engine/widgets/captions.h"
 #include "game/action_table.h"
 #include "game/display_change.h"
+#include "game/languages.h"
 #include "game/narrator.h"
 #include "game/problem_line.h"
 #include "game/run_screens.h"
@@ -82,6 +83,12 @@ public:
     void save_choices();
     // Writes the settings file; false when it could not (said on stderr).
     bool write_settings() noexcept;
+    // Shows and speaks the game in `code` from now on. A catalogue that cannot be read leaves it
+    // in English: answers why, for the bottom of the screen; empty when all went well.
+    std::string use_language(const std::string& code);
+    // The settings' language, chosen on the settings screen: every screen, dialog and the level
+    // built anew in it, where the player was, and the choice saved.
+    void change_language();
     // Reads the captions file and lets the captions hear every sound that starts.
     void start_captions();
     // Shows the captions as the settings say, and wakes the loop when the next one goes.
@@ -115,6 +122,8 @@ public:
     std::int32_t level_number = 1;
     // The levels are played in a row, from 1 to this one.
     static constexpr std::int32_t last_level = 3;
+    // The languages the data folder has, found once at the start.
+    std::vector<Languages::Choice> languages;
     // Where the settings screen finds the display modes it offers.
     const GE::Display_source* displays = &GE::sdl_displays();
     // The speaker mark drawn in the top right corner while the sound is muted (M).
@@ -143,7 +152,7 @@ private:
     using Reaction = void (*)(Vossmere&);
     // The model's events and the reaction to each, in the order they are registered.
     // Made on first use, after every name it holds is.
-    static const std::array<std::pair<std::string, Reaction>, 16>& reactions();
+    static const std::array<std::pair<std::string, Reaction>, 17>& reactions();
 
     // One callable type for every reaction, so that the destructor can remove them by type.
     GE::Event_listener listener_for(Reaction reaction);

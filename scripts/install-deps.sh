@@ -10,7 +10,7 @@ packages=(
   libpugixml-dev libgtest-dev
   fonts-open-sans
   xvfb xauth
-  clang-format sox libsox-fmt-base librsvg2-bin
+  clang-format sox libsox-fmt-base librsvg2-bin gettext
   clang libclang-rt-14-dev
   libbenchmark-dev valgrind xdotool x11-apps desktop-file-utils groff-base lintian appstream
 )

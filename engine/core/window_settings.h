@@ -18,6 +18,9 @@ struct Window_settings {
     bool captions = false;
     // Whether the game describes itself aloud.
     bool speech = false;
+    // The language the player chose ("de", "en"); empty until they choose one, when the game
+    // follows the system's.
+    std::string language;
     // Lines of the settings file this game does not know ("name=value", a newer game's), in
     // their order: saving writes them back as they were.
     std::vector<std::string> other_lines;

@@ -92,8 +92,19 @@ std::optional<long> number_of(std::string_view text)
     return negative ? -number : number;
 }
 
+// Whether `code` can name a language: 1 to 16 letters, digits, '-' and '_' ("de", "pt_BR").
+bool is_language_code(std::string_view code)
+{
+    return !code.empty() && code.size() <= 16 &&
+           std::all_of(code.begin(), code.end(), [](char c) {
+               return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                      c == '-' || c == '_';
+           });
+}
+
 // Takes one line after the window's two: a known name with a number sets its choice (clamped
-// into its range), another name is kept for the next save, anything else is passed over.
+// into its range), the language its code, another name is kept for the next save, anything else
+// is passed over.
 void read_named_line(Window_settings& settings, std::string line)
 {
     if (!line.empty() && line.back() == '\r')
@@ -102,13 +113,19 @@ void read_named_line(Window_settings& settings, std::string line)
     if (equals == std::string::npos || equals == 0)
         return;
     const std::string_view name = std::string_view(line).substr(0, equals);
+    const std::string_view value = std::string_view(line).substr(equals + 1);
+    if (name == "language") {
+        if (is_language_code(value))
+            settings.language = value;
+        return;
+    }
     const auto known = std::find_if(std::begin(named_numbers), std::end(named_numbers),
                                     [&](const Named_number& entry) { return name == entry.name; });
     if (known == std::end(named_numbers)) {
         settings.other_lines.push_back(line);
         return;
     }
-    if (const auto number = number_of(std::string_view(line).substr(equals + 1)))
+    if (const auto number = number_of(value))
         known->set(settings,
                    static_cast<int>(std::clamp<long>(*number, known->lowest, known->highest)));
 }
@@ -121,6 +138,8 @@ std::string named_lines(const Window_settings& settings)
     for (const auto& entry : named_numbers)
         if (entry.get(settings) != entry.get(defaults))
             text += "\r\n" + std::string(entry.name) + '=' + std::to_string(entry.get(settings));
+    if (!settings.language.empty())
+        text += "\r\nlanguage=" + settings.language;
     for (const auto& line : settings.other_lines)
         text += "\r\n" + line;
     return text;

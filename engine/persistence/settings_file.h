@@ -2,7 +2,8 @@
 
 // The settings kept between runs in "settings.data" in the game's folder: the resolution text,
 // CR LF, then 1 (fullscreen) or 0 (windowed); then, each after a CR LF, a "name=value" line for
-// every other choice that is not its default ("music_volume=70"), and the lines of a newer game.
+// every other choice that is not its default ("music_volume=70", "language=de"), and the lines of
+// a newer game.
 // A game that reads only the first two lines reads such a file as before.
 namespace GE {
 

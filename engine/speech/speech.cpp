@@ -51,6 +51,8 @@ Speech_output* Speech::output()
     if (!made) {
         made = true;
         made_output = make();
+        if (made_output && !language.empty())
+            made_output->set_language(language);
     }
     return made_output.get();
 }
@@ -59,12 +61,21 @@ void Speech::use(std::unique_ptr<Speech_output> output)
 {
     made = true;
     made_output = std::move(output);
+    if (made_output && !language.empty())
+        made_output->set_language(language);
 }
 
 bool Speech::available()
 {
     Speech_output* out = output();
     return out != nullptr && out->available();
+}
+
+void Speech::set_language(const std::string& code)
+{
+    language = code;
+    if (made && made_output)
+        made_output->set_language(code);
 }
 
 void Speech::say(const std::string& text, Manner manner)

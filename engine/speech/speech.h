@@ -37,6 +37,8 @@ public:
     bool available();
     // Says `text` while enabled; nothing for an empty text.
     void say(const std::string& text, Manner manner = Manner::interrupt);
+    // Says what follows in the language `code` ("de"), where the output can choose its voice.
+    void set_language(const std::string& code);
 
     bool enabled = false;
 
@@ -46,6 +48,7 @@ private:
     Make_output make;
     bool made = false;
     std::unique_ptr<Speech_output> made_output;
+    std::string language;
 };
 
 } // namespace GE

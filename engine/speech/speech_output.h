@@ -14,6 +14,8 @@ public:
     virtual bool available() const = 0;
     // Speaks `text` (UTF-8); with `interrupt`, whatever is still being said stops first.
     virtual void speak(const std::string& text, bool interrupt) = 0;
+    // Speaks what follows in the language `code` ("de"), where the output can choose its voice.
+    virtual void set_language(const std::string& code) { (void)code; }
 };
 
 } // namespace GE

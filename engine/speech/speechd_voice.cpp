@@ -18,12 +18,14 @@ struct Speechd_voice::Api {
     using Say = int (*)(void*, int, const char*);
     using Cancel = int (*)(void*);
     using Close = void (*)(void*);
+    using Set_language = int (*)(void*, const char*);
 
     void* library = nullptr;
     Open open = nullptr;
     Say say = nullptr;
     Cancel cancel = nullptr;
     Close close = nullptr;
+    Set_language set_language = nullptr; // optional: without it, the server's own language
 
     ~Api()
     {
@@ -47,6 +49,7 @@ std::unique_ptr<Speechd_voice> Speechd_voice::load(const std::string& library)
         !api->find(api->say, "spd_say") || !api->find(api->cancel, "spd_cancel") ||
         !api->find(api->close, "spd_close"))
         return nullptr;
+    api->find(api->set_language, "spd_set_language");
     return std::make_unique<Speechd_voice>(std::move(api));
 }
 
@@ -64,9 +67,15 @@ bool Speechd_voice::say(const std::string& text, bool interrupt)
         connection = api->open("vossmere", "main", nullptr, single_mode);
     if (connection == nullptr)
         return false;
+    if (language != connection_language && api->set_language != nullptr) {
+        api->set_language(connection, language.c_str());
+        connection_language = language;
+    }
     if (interrupt)
         api->cancel(connection);
     return api->say(connection, text_priority, text.c_str()) >= 0;
 }
+
+void Speechd_voice::set_language(const std::string& code) { language = code; }
 
 } // namespace GE

@@ -25,10 +25,13 @@ public:
     Speechd_voice& operator=(const Speechd_voice&) = delete;
 
     bool say(const std::string& text, bool interrupt) override;
+    void set_language(const std::string& code) override;
 
 private:
     std::unique_ptr<Api> api;
     void* connection = nullptr;
+    std::string language;           // asked for
+    std::string connection_language; // told the server
 };
 
 } // namespace GE

@@ -13,6 +13,8 @@ public:
     // Says `text`, first silencing what is still being said when `interrupt`; false when the voice
     // cannot speak and never will (no library, no server).
     virtual bool say(const std::string& text, bool interrupt) = 0;
+    // Says what follows in the language `code` ("de"), where the voice can.
+    virtual void set_language(const std::string& code) { (void)code; }
 };
 
 } // namespace GE

@@ -34,9 +34,15 @@ void Voice_thread::speak(const std::string& text, bool interrupt)
         const std::lock_guard lock(mutex);
         if (interrupt)
             queue.clear();
-        queue.push_back({text, interrupt});
+        queue.push_back({text, interrupt, language});
     }
     wake.notify_one();
+}
+
+void Voice_thread::set_language(const std::string& code)
+{
+    const std::lock_guard lock(mutex);
+    language = code;
 }
 
 bool Voice_thread::next(Utterance& utterance)
@@ -58,7 +64,12 @@ void Voice_thread::run(const Make_voice& make)
         return;
     }
     Utterance utterance;
+    std::string spoken_language;
     while (next(utterance)) {
+        if (utterance.language != spoken_language) {
+            spoken_language = utterance.language;
+            voice->set_language(spoken_language);
+        }
         if (!voice->say(utterance.text, utterance.interrupt)) {
             failed = true;
             return;

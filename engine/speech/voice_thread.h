@@ -34,11 +34,13 @@ public:
     bool available() const override { return !failed; }
     // An interrupting utterance also drops what is queued and not yet said.
     void speak(const std::string& text, bool interrupt) override;
+    void set_language(const std::string& code) override;
 
 private:
     struct Utterance {
         std::string text;
         bool interrupt;
+        std::string language; // its code, empty for the voice's own
     };
 
     void run(const Make_voice& make);
@@ -49,6 +51,7 @@ private:
     std::condition_variable wake;
     std::deque<Utterance> queue;
     bool stopping = false;
+    std::string language; // of the utterances to come
     std::atomic<bool> failed = false;
     std::thread worker;
 };

@@ -12,10 +12,13 @@ EM_JS(int, has_speech_synthesis, (), {
            typeof SpeechSynthesisUtterance !== "undefined";
 });
 
-EM_JS(void, speak_in_browser, (const char* text, int interrupt), {
+EM_JS(void, speak_in_browser, (const char* text, int interrupt, const char* language), {
     if (interrupt)
         speechSynthesis.cancel();
-    speechSynthesis.speak(new SpeechSynthesisUtterance(UTF8ToString(text)));
+    const utterance = new SpeechSynthesisUtterance(UTF8ToString(text));
+    if (HEAPU8[language])
+        utterance.lang = UTF8ToString(language);
+    speechSynthesis.speak(utterance);
 });
 // clang-format on
 
@@ -26,7 +29,7 @@ bool Web_speech::available() const { return has_speech_synthesis() != 0; }
 void Web_speech::speak(const std::string& text, bool interrupt)
 {
     if (available())
-        speak_in_browser(text.c_str(), interrupt ? 1 : 0);
+        speak_in_browser(text.c_str(), interrupt ? 1 : 0, language.c_str());
 }
 
 } // namespace GE

@@ -10,6 +10,10 @@ public:
     // Whether the page has speechSynthesis.
     bool available() const override;
     void speak(const std::string& text, bool interrupt) override;
+    void set_language(const std::string& code) override { language = code; }
+
+private:
+    std::string language; // empty for the browser's own
 };
 
 } // namespace GE

@@ -1,5 +1,6 @@
 #include "engine/ui/ui_loader.h"
 
+#include "engine/text/language.h"
 #include "engine/core/ge_runtime_error.h"
 #include "engine/core/render_context.h"
 #include "engine/core/render_object_container.h"
@@ -319,7 +320,7 @@ void place(Render_object& object, const pugi::xml_node& node, const SDL_FRect& r
     object.vertical_align = read_vertical_align(node);
     object.layer = read_int(node, "layer");
     object.focus_order = read_int(node, "focus_order");
-    object.description = read_text(node, "description");
+    object.description = tr(read_text(node, "description"));
     if (has(node, "focusable"))
         object.focusable = read_flag(node, "focusable");
 }
@@ -373,7 +374,7 @@ void UI_Loader::load_file(Render_object_container* target, const std::string& fi
     file_loading = file_name;
     depth = 0;
     const pugi::xml_node root = document->child(root_element.c_str());
-    target->description = read_text(root, "description");
+    target->description = tr(read_text(root, "description"));
     load_children(target, root);
 }
 
@@ -425,7 +426,7 @@ std::shared_ptr<Button> UI_Loader::create_button(const pugi::xml_node& node, con
 std::shared_ptr<Label> UI_Loader::create_label(const pugi::xml_node& node)
 {
     return std::make_shared<Label>(renderer, read_text(node, "id"), read_font(node),
-                                   read_color(node), read_text(node, "text"));
+                                   read_color(node), tr(read_text(node, "text")));
 }
 
 std::shared_ptr<Font> UI_Loader::read_font(const pugi::xml_node& node) const

@@ -1,5 +1,6 @@
 #include "engine/widgets/button.h"
 
+#include "engine/text/language.h"
 #include "engine/core/event_names.h"
 #include "engine/widgets/label.h"
 #include "engine/widgets/sprite.h"
@@ -12,7 +13,7 @@ std::string Button::spoken()
     if (const auto label = labels.find(Button_state::normal);
         name.empty() && label != labels.end() && label->second)
         name = label->second->text;
-    return name.empty() ? name : name + ", button";
+    return name.empty() ? name : fill(tr("{name}, button"), {{"name", name}});
 }
 
 namespace {

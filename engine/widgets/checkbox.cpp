@@ -1,5 +1,6 @@
 #include "engine/widgets/checkbox.h"
 
+#include "engine/text/language.h"
 #include "engine/core/event_names.h"
 #include "engine/core/mouse_event.h"
 #include "engine/core/render_context.h"
@@ -15,7 +16,8 @@ namespace GE {
 
 std::string Checkbox::spoken()
 {
-    return description + ", checkbox, " + (checked ? "checked" : "not checked");
+    return fill(checked ? tr("{name}, checkbox, checked") : tr("{name}, checkbox, not checked"),
+                {{"name", description}});
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "engine/widgets/drop_down_list.h"
 
+#include "engine/text/language.h"
 #include "engine/core/app_window.h"
 #include "engine/core/event_names.h"
 #include "engine/core/mouse_event.h"
@@ -190,7 +191,7 @@ void Drop_down_list::step_inside(int step)
 
 namespace {
 
-// "1280x720" as a voice should read it: "1280 by 720".
+// "1280x720" as a voice should read it: "1280 by 720", in the game's language.
 std::string read_aloud(std::string text)
 {
     for (std::size_t x = text.find('x'); x != std::string::npos; x = text.find('x', x + 1)) {
@@ -198,7 +199,7 @@ std::string read_aloud(std::string text)
             return at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) != 0;
         };
         if (x > 0 && digit(x - 1) && digit(x + 1))
-            text.replace(x, 1, " by ");
+            text.replace(x, 1, " " + tr("by", "width by height") + " ");
     }
     return text;
 }
@@ -209,16 +210,18 @@ std::string Drop_down_list::spoken()
 {
     const int index = is_open && hovered_index >= 0 ? hovered_index : selected_index;
     const auto row = item(0, index);
-    const std::string place = std::to_string(index + 1) + " of " + std::to_string(item_count(0));
+    const std::string place = fill(tr("{position} of {count}"),
+                                   {{"position", std::to_string(index + 1)},
+                                    {"count", std::to_string(item_count(0))}});
     const std::string text =
         row ? read_aloud(row->description.empty() ? row->text : row->description)
-            : "nothing chosen";
+            : tr("nothing chosen");
     if (is_open)
-        return text + ", " + place;
-    std::string said = description + ", " + text + ", list";
-    if (row)
-        said.append(", ").append(place);
-    return said;
+        return fill(tr("{row}, {place}"), {{"row", text}, {"place", place}});
+    if (!row)
+        return fill(tr("{name}, {row}, list"), {{"name", description}, {"row", text}});
+    return fill(tr("{name}, {row}, list, {place}"),
+                {{"name", description}, {"row", text}, {"place", place}});
 }
 
 void Drop_down_list::cancel()

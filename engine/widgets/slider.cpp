@@ -1,5 +1,6 @@
 #include "engine/widgets/slider.h"
 
+#include "engine/text/language.h"
 #include "engine/core/event_names.h"
 #include "engine/core/ge_runtime_error.h"
 #include "engine/core/mouse_event.h"
@@ -55,13 +56,14 @@ void Slider::set_value(int value)
 
 std::string Slider::spoken()
 {
-    return description + ", " + std::to_string(current) + " percent, slider";
+    return fill(tr("{name}, {value} percent, slider"),
+                {{"name", description}, {"value", std::to_string(current)}});
 }
 
 void Slider::show_value()
 {
     clear_children();
-    text = std::make_shared<Label>(renderer, "", font, color, std::to_string(current) + " %");
+    text = std::make_shared<Label>(renderer, "", font, color, fill(tr("{value} %"), {{"value", std::to_string(current)}}));
     text->set_x(width - text_width + text_gap);
     text->set_y(std::round((height - text->get_height()) / 2));
     add_child(text);

@@ -209,7 +209,7 @@ TEST_F(Focus_keys, walk_the_screen_on_top_and_leave_the_pointer_its_own_way)
     EXPECT_EQ(focused(), nullptr) << "the button clicked is gone";
     EXPECT_EQ(ids(SDLK_UP, 1), "apply ");
     press(SDLK_TAB, KMOD_LSHIFT);
-    EXPECT_EQ(ids(SDLK_TAB, 2), "apply resolution_list ");
+    EXPECT_EQ(ids(SDLK_TAB, 3), "apply language_list resolution_list ");
     press(SDLK_RETURN);
     ASSERT_TRUE(list.is_open);
     EXPECT_EQ(list.hovered_index, 1) << "the current mode, highlighted";

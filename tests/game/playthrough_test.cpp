@@ -96,6 +96,8 @@ protected:
         const auto menu = app->settings_menu;
         ASSERT_EQ(app->children, Children{menu});
         auto& list = *menu->resolution_list;
+        ASSERT_EQ(focused(), menu->language_list);
+        controls.next();
         ASSERT_EQ(focused(), &list);
         controls.confirm();
         ASSERT_TRUE(list.is_open);

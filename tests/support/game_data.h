@@ -77,6 +77,8 @@ inline void write_game_data(bool sounds = true)
         "settings_menu.xml",
         R"(<ui description="Settings"><font id="f" file="OpenSans-SemiBold.ttf" size="30"/>)"
         R"(<stack_panel id="main_panel" x="400" y="200"><stack_panel id="settings_panel">)"
+        R"(<stack_panel id="language_panel"><drop_down_list id="language_list")"
+        R"( description="Language" width="50" height="50"/></stack_panel>)"
         R"(<stack_panel id="resolution_panel"><drop_down_list id="resolution_list")"
         R"( description="Resolution" width="300" height="50"/></stack_panel><stack_panel)"
         R"( id="fullscreen_panel"><checkbox id="fullscreen_checkbox" description="Fullscreen")"

@@ -88,6 +88,8 @@ TEST_F(Data_checker, passes_a_whole_folder_and_reports_every_problem_of_a_broken
                            "complete_ui.xml:1: has no button with id \"exit_to_main_menu\"",
                            "settings_menu.xml:1: the list's arrow \"triangle_over.png\" cannot be "
                            "decoded: Unsupported image format",
+                           "settings_menu.xml:1: the list's arrow \"triangle_over.png\" cannot be "
+                           "decoded: Unsupported image format",
                            "settings_menu.xml:1: <slider> takes the focus but has no description "
                            "to be said",
                            "settings_menu.xml:1: needs checkbox \"fullscreen_checkbox\" directly "

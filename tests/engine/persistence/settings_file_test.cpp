@@ -119,12 +119,13 @@ TEST_F(Settings_file, keeps_the_other_choices_in_named_lines_that_a_two_word_rea
     settings.effects_volume = 0;
     settings.captions = true;
     settings.speech = true;
-    settings.other_lines = {"language=de"};
+    settings.language = "de";
+    settings.other_lines = {"text_size=2"};
     GE::save_settings(settings);
     const std::string file = saved();
     EXPECT_EQ(file,
               "800x600\r\n1\r\nmusic_volume=70\r\neffects_volume=0\r\ncaptions=1\r\nspeech=1\r\n"
-              "language=de");
+              "language=de\r\ntext_size=2");
     std::istringstream older(file); // how the game read its file before the named lines
     std::string resolution, fullscreen;
     older >> resolution >> fullscreen;
@@ -132,34 +133,35 @@ TEST_F(Settings_file, keeps_the_other_choices_in_named_lines_that_a_two_word_rea
               std::pair(std::string("800x600"), std::string("1")));
 
     // What loading a file over the defaults gives: the mode, the volumes, captions (and spoken
-    // descriptions, both on or both off in these files), lines kept.
+    // descriptions, both on or both off in these files), the language, lines kept.
     const auto load = [&](const std::string& content) {
         Support::write_file(settings_file.string(), content);
         auto loaded = Support::settings_of("640x480");
         GE::load_settings(loaded);
         EXPECT_EQ(loaded.captions, loaded.speech) << content;
         return std::tuple(loaded.resolution->text, loaded.music_volume, loaded.effects_volume,
-                          loaded.captions, loaded.other_lines);
+                          loaded.captions, loaded.language, loaded.other_lines);
     };
     using Lines = std::vector<std::string>;
-    EXPECT_EQ(load(file), std::tuple("800x600", 70, 0, true, Lines{"language=de"}));
-    for (const auto& [content, music, effects, captions, others] :
-         {std::tuple{"1024x768\r\n1", 100, 100, false, Lines{}}, // a file of an older game
+    EXPECT_EQ(load(file), std::tuple("800x600", 70, 0, true, "de", Lines{"text_size=2"}));
+    for (const auto& [content, music, effects, captions, language, others] :
+         {std::tuple{"1024x768\r\n1", 100, 100, false, "", Lines{}}, // a file of an older game
           std::tuple{"1024x768\r\n0\r\nmusic_volume=150\r\neffects_volume=-5\r\ncaptions=2\r\n"
-                     "speech=7",
-                     100, 0, true, Lines{}},
+                     "speech=7\r\nlanguage=pt_BR",
+                     100, 0, true, "pt_BR", Lines{}},
           std::tuple{"1024x768\r\n0\nmusic_volume=\r\n=5\r\nmusic_volume=7x\r\nno equals\n"
-                     "effects_volume=40\r\nlanguage=de\r\ncaptions=-0",
-                     100, 40, false, Lines{"language=de"}},
-          std::tuple{"1024x768\r\n0\r\nmusic_volume=30\r\nmusic_volume=60\r\n", 60, 100, false,
-                     Lines{}},
+                     "effects_volume=40\r\ntext_size=2\r\ncaptions=-0\r\nlanguage=../de",
+                     100, 40, false, "", Lines{"text_size=2"}},
+          std::tuple{"1024x768\r\n0\r\nmusic_volume=30\r\nmusic_volume=60\r\nlanguage=\r\n", 60,
+                     100, false, "", Lines{}},
           std::tuple{"1024x768\r\n0\r\nmusic_volume=9999999999\r\neffects_volume=0050", 100, 50,
-                     false, Lines{}}})
-        EXPECT_EQ(load(content), std::tuple("1024x768", music, effects, captions, others))
+                     false, "", Lines{}}})
+        EXPECT_EQ(load(content),
+                  std::tuple("1024x768", music, effects, captions, std::string(language), others))
             << content;
     // Below a broken resolution the named lines still count.
     EXPECT_EQ(load("garbage\r\n1\r\nmusic_volume=30"),
-              std::tuple("640x480", 30, 100, false, Lines{}));
+              std::tuple("640x480", 30, 100, false, "", Lines{}));
 }
 
 #ifdef _WIN32
