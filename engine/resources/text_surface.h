@@ -10,11 +10,14 @@ struct _TTF_Font;
 
 namespace GE {
 
-// A line of UTF-8 text rendered with alpha blending. Throws SDL_runtime_error, for instance for
-// an empty text, and GE_runtime_error for a line over 16384 pixels wide or high.
+// UTF-8 text rendered with alpha blending: one line, or with a `wrap_width` lines broken between
+// words to that width and centred on one another. Throws SDL_runtime_error, for instance for an
+// empty text, and GE_runtime_error for text over 16384 pixels wide or high.
 class Text_surface : public Surface {
 public:
-    Text_surface(_TTF_Font* font, const std::string& text, SDL_Color colour);
+    static constexpr int largest_side = 16384;
+
+    Text_surface(_TTF_Font* font, const std::string& text, SDL_Color colour, int wrap_width = 0);
 };
 
 } // namespace GE

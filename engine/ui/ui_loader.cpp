@@ -6,6 +6,7 @@
 #include "engine/core/render_object_container.h"
 #include "engine/resources/load_xml_file.h"
 #include "engine/resources/resources.h"
+#include "engine/resources/text_surface.h"
 #include "engine/resources/texture.h"
 #include "engine/widgets/button.h"
 #include "engine/widgets/checkbox.h"
@@ -425,8 +426,12 @@ std::shared_ptr<Button> UI_Loader::create_button(const pugi::xml_node& node, con
 
 std::shared_ptr<Label> UI_Loader::create_label(const pugi::xml_node& node)
 {
+    const int wrap = read_int(node, "wrap");
+    if (wrap < 0 || wrap > Text_surface::largest_side)
+        throw GE_runtime_error("A label's wrap must be 0 to " +
+                               std::to_string(Text_surface::largest_side));
     return std::make_shared<Label>(renderer, read_text(node, "id"), read_font(node),
-                                   read_color(node), tr(read_text(node, "text")));
+                                   read_color(node), tr(read_text(node, "text")), wrap);
 }
 
 std::shared_ptr<Font> UI_Loader::read_font(const pugi::xml_node& node) const

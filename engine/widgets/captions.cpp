@@ -68,7 +68,7 @@ bool Captions::heard(const std::string& name, int length_ms)
         length_ms < 0 ? music_ms : std::max(shortest_ms, static_cast<Uint64>(length_ms));
     // A sound heard again moves up with its new time.
     std::erase_if(lines, [&](const Line& line) { return line.name == name; });
-    const Label text(renderer, "", font, text_colour, tr(caption->second));
+    const Label text(renderer, "", font, text_colour, tr(caption->second), wrap_width);
     lines.push_front({name, text.texture, clock() + lasting});
     if (lines.size() > most_lines)
         lines.pop_back();

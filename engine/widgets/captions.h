@@ -28,6 +28,8 @@ public:
     static constexpr std::size_t most_lines = 2;
     // In design units, which the drawing area scales.
     static constexpr int font_size = 36;
+    // A caption longer than this (in the design's units) goes on over more lines.
+    static constexpr int wrap_width = 1300;
     static constexpr SDL_Color text_colour{240, 232, 214, 255};
     static constexpr SDL_Color band_colour{14, 10, 8, 255};
 

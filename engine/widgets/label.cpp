@@ -10,18 +10,19 @@ namespace GE {
 namespace {
 
 std::shared_ptr<Texture> render_text(Render_context* context, const std::shared_ptr<Font>& font,
-                                     SDL_Color color, const std::string& text)
+                                     SDL_Color color, const std::string& text, int wrap_width)
 {
-    return std::make_shared<Texture>(context->renderer, [font, color, text] {
-        return std::make_unique<Text_surface>(font->font, text, color);
+    return std::make_shared<Texture>(context->renderer, [font, color, text, wrap_width] {
+        return std::make_unique<Text_surface>(font->font, text, color, wrap_width);
     });
 }
 
 } // namespace
 
 Label::Label(Render_context* renderer, const std::string& id, const std::shared_ptr<Font>& font,
-             SDL_Color color, const std::string& text)
-    : Sprite(render_text(renderer, font, color, text), id), text(text), font(font), color(color)
+             SDL_Color color, const std::string& text, int wrap_width)
+    : Sprite(render_text(renderer, font, color, text, wrap_width), id), text(text), font(font),
+      color(color)
 {
 }
 

@@ -49,7 +49,7 @@ TEST_F(Narration, says_each_screen_view_and_focus_as_it_changes_and_a_new_one_cu
     EXPECT_EQ(after(SDLK_DOWN), Lines{"!Settings, button"});
     const Lines settings = after(SDLK_RETURN);
     ASSERT_EQ(settings.size(), 2u);
-    EXPECT_EQ(settings, (Lines{"!Settings", "Language, English, list, 1 of 1"}));
+    EXPECT_EQ(settings, (Lines{"!Settings", "Language, English, list, 1 of 4"}));
     EXPECT_TRUE(after(SDLK_DOWN).at(0).starts_with("!Resolution, 1024 by 768, list, "));
     EXPECT_EQ(after(SDLK_DOWN), Lines{"!Fullscreen, checkbox, not checked"});
     EXPECT_EQ(after(SDLK_SPACE), Lines{"!Fullscreen, checkbox, checked"});

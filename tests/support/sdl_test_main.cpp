@@ -14,6 +14,9 @@ int main(int argc, char** argv)
     const auto home = Support::make_temporary_folder("vossmere-home-");
     Support::set_environment("HOME", home.string().c_str());
     Support::set_environment("USERPROFILE", home.string().c_str());
+    // The game starts in the system's language: in the tests, English, unless a test says other.
+    Support::set_environment("LANGUAGE", nullptr);
+    Support::set_environment("LANG", "C");
     testing::InitGoogleTest(&argc, argv);
     int result = 0;
     {

@@ -1,10 +1,13 @@
-// vossmere-check DATA_DIR: reports every problem of a data folder of the game, each with its
-// file and line, and exits with 1 when there is one (2 when the check itself cannot run).
-// Warnings are reported too, but leave the status 0.
+// vossmere-check [--catalogues PO_DIR] [--pseudo] DATA_DIR: reports every problem of a data
+// folder of the game, each with its file and line, and exits with 1 when there is one (2 when the
+// check itself cannot run). Warnings are reported too, but leave the status 0. With
+// --catalogues, also those of each translator's catalogue (*.po) in PO_DIR; with --pseudo, the
+// texts that would not fit in the pseudo-language.
 #include "engine/core/app.h"
 #include "engine/core/error_text.h"
 #include "engine/core/sdl_lifetime.h"
 #include "engine/core/window_settings.h"
+#include "tools/check/catalogue_checker.h"
 #include "tools/check/data_checker.h"
 
 #include <algorithm>
@@ -12,20 +15,73 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+struct Options {
+    std::string data;
+    std::filesystem::path catalogues; // empty: none checked
+    bool pseudo = false;
+};
+
+// The options of the command line; none when they are not ones the command knows.
+std::optional<Options> read_options(int argc, char* argv[])
+{
+    Options options;
+    for (int at = 1; at < argc; ++at) {
+        const std::string_view argument = argv[at];
+        if (argument == "--catalogues" && at + 1 < argc)
+            options.catalogues = std::filesystem::absolute(argv[++at]);
+        else if (argument == "--pseudo")
+            options.pseudo = true;
+        else if (options.data.empty() && !argument.starts_with("-"))
+            options.data = argument;
+        else
+            return std::nullopt;
+    }
+    if (options.data.empty())
+        return std::nullopt;
+    return options;
+}
+
+// The catalogues' problems, then the pseudo-language's.
+void check_translations(const Options& options, std::vector<Tools::Problem>& problems)
+{
+    Tools::Catalogue_checker checker;
+    std::vector<std::filesystem::path> catalogues;
+    if (!options.catalogues.empty())
+        for (const auto& entry : std::filesystem::directory_iterator(options.catalogues))
+            if (entry.path().extension() == ".po")
+                catalogues.push_back(entry.path());
+    std::sort(catalogues.begin(), catalogues.end());
+    for (const auto& catalogue : catalogues)
+        for (auto& problem : checker.check(catalogue.string()))
+            problems.push_back(std::move(problem));
+    if (options.pseudo)
+        for (auto& problem : checker.check_pseudo())
+            problems.push_back(std::move(problem));
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::cerr << "usage: vossmere-check DATA_DIR\n";
+    const auto options = read_options(argc, argv);
+    if (!options) {
+        std::cerr << "usage: vossmere-check [--catalogues PO_DIR] [--pseudo] DATA_DIR\n";
         return 2;
     }
+    const char* data = options->data.c_str();
     // The screens are built for real, but nothing is shown or heard.
     GE::use_headless_drivers();
     try {
-        std::filesystem::current_path(argv[1]);
+        std::filesystem::current_path(data);
         const GE::SDL_lifetime sdl;
         GE::App app("vossmere-check", 0xFFFFFFFF, GE::Window_settings{});
-        const auto problems = Tools::Data_checker(&app.render_context, &app.window).check();
+        auto problems = Tools::Data_checker(&app.render_context, &app.window).check();
+        check_translations(*options, problems);
         for (const auto& problem : problems)
             std::cerr << Tools::to_string(problem) << '\n';
         const auto warnings =
@@ -33,14 +89,14 @@ int main(int argc, char* argv[])
                           [](const Tools::Problem& problem) { return problem.warning; });
         const auto errors = static_cast<std::ptrdiff_t>(problems.size()) - warnings;
         if (errors > 0) {
-            std::cerr << argv[1] << ": " << errors << " problem(s), " << warnings
+            std::cerr << data << ": " << errors << " problem(s), " << warnings
                       << " warning(s)\n";
             return 1;
         }
         if (warnings > 0)
-            std::cerr << argv[1] << ": " << warnings << " warning(s)\n";
+            std::cerr << data << ": " << warnings << " warning(s)\n";
         else
-            std::cout << argv[1] << ": every screen, level and sound is in order\n";
+            std::cout << data << ": every screen, level, sound and translation is in order\n";
         return 0;
     } catch (const std::exception& error) {
         std::cerr << "vossmere-check: " << GE::error_text(error) << '\n';
