@@ -1,6 +1,5 @@
 #include "game/display_change.h"
 
-#include "engine/text/language.h"
 #include "engine/core/display_modes.h"
 #include "engine/core/game_model.h"
 #include "engine/core/ge_runtime_error.h"
@@ -8,6 +7,7 @@
 #include "engine/core/ticker.h"
 #include "engine/core/window_settings.h"
 #include "engine/persistence/settings_file.h"
+#include "engine/text/language.h"
 #include "game/display_confirmation.h"
 #include "game/game_events.h"
 #include "game/vossmere.h"
@@ -31,7 +31,7 @@ void Display_change::toggle_fullscreen()
                                   !settings.fullscreen, *app.displays);
     } catch (const GE::SDL_runtime_error& error) {
         app.problems.show(GE::fill(GE::tr("This display mode could not be applied: {why}"),
-                                    {{"why", error.what()}}));
+                                   {{"why", error.what()}}));
         app.request_frame();
         return;
     }

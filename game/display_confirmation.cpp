@@ -1,7 +1,7 @@
 #include "game/display_confirmation.h"
 
-#include "engine/text/language.h"
 #include "engine/core/game_model.h"
+#include "engine/text/language.h"
 #include "engine/widgets/button.h"
 #include "engine/widgets/label.h"
 #include "game/for_each_button.h"
@@ -69,10 +69,9 @@ void Display_confirmation::count_down()
 void Display_confirmation::show_seconds_left()
 {
     // A label's text is rendered once: the new text is a new label in the old one's place.
-    auto shown =
-        std::make_shared<GE::Label>(renderer, countdown->id, countdown->font, countdown->color,
-                                    GE::fill(GE::tr("Reverting in {seconds} s"),
-                                             {{"seconds", std::to_string(seconds_left)}}));
+    auto shown = std::make_shared<GE::Label>(
+        renderer, countdown->id, countdown->font, countdown->color,
+        GE::fill(GE::tr("Reverting in {seconds} s"), {{"seconds", std::to_string(seconds_left)}}));
     shown->x = countdown->x;
     shown->y = countdown->y;
     shown->horizontal_align = countdown->horizontal_align;

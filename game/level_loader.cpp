@@ -3,6 +3,7 @@
 #include "engine/core/error_text.h"
 #include "engine/core/ge_runtime_error.h"
 #include "engine/resources/load_xml_file.h"
+#include "engine/text/language.h"
 #include "engine/widgets/label.h"
 #include "game/hint_text.h"
 #include "game/level.h"
@@ -23,7 +24,7 @@ void Level_loader::load(Level& level, const std::string& file_name)
     if (!GE::load_xml_file(document, file_name))
         throw GE::GE_runtime_error("Can not load a file with UI");
     level_file = file_name;
-    level.description = document.child("level").attribute("description").as_string("");
+    level.description = GE::tr(document.child("level").attribute("description").as_string(""));
     std::vector<std::string> door_labels;
     for (const pugi::xml_node& node : document.child("level").children("scene"))
         load_scene(level, node, door_labels);

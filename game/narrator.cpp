@@ -41,7 +41,8 @@ bool is_dialog(Vossmere& game, const GE::UI& screen)
 
 std::string countdown_text(std::int32_t seconds)
 {
-    return GE::fill(GE::tr("Reverting in {seconds} seconds."), {{"seconds", std::to_string(seconds)}});
+    return GE::fill(GE::tr("Reverting in {seconds} seconds."),
+                    {{"seconds", std::to_string(seconds)}});
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "game/settings_menu.h"
 
-#include "engine/text/language.h"
 #include "engine/core/event_names.h"
 #include "engine/core/game_model.h"
 #include "engine/core/ge_runtime_error.h"
@@ -9,6 +8,7 @@
 #include "engine/persistence/settings_file.h"
 #include "engine/resources/audio.h"
 #include "engine/resources/resources.h"
+#include "engine/text/language.h"
 #include "engine/widgets/button.h"
 #include "engine/widgets/checkbox.h"
 #include "engine/widgets/drop_down_list.h"

@@ -1,6 +1,5 @@
 #include "game/vossmere.h"
 
-#include "engine/text/language.h"
 #include "engine/core/event_names.h"
 #include "engine/core/game_model.h"
 #include "engine/core/mouse_event.h"
@@ -10,6 +9,7 @@
 #include "engine/resources/audio.h"
 #include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
+#include "engine/text/language.h"
 #include "game/action_event.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
@@ -96,8 +96,8 @@ Vossmere::Vossmere(const std::string& title, std::uint32_t clear_colour,
     speech.enabled = settings.speech || GE::Speech::logging();
     pass(passed, "window");
     languages = Languages::available();
-    const std::string trouble =
-        use_language(settings.language.empty() ? Languages::preferred(languages) : settings.language);
+    const std::string trouble = use_language(
+        settings.language.empty() ? Languages::preferred(languages) : settings.language);
     main_menu = build_main_menu();
     add_child(main_menu);
     if (!trouble.empty())

@@ -95,11 +95,10 @@ std::optional<long> number_of(std::string_view text)
 // Whether `code` can name a language: 1 to 16 letters, digits, '-' and '_' ("de", "pt_BR").
 bool is_language_code(std::string_view code)
 {
-    return !code.empty() && code.size() <= 16 &&
-           std::all_of(code.begin(), code.end(), [](char c) {
-               return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                      c == '-' || c == '_';
-           });
+    return !code.empty() && code.size() <= 16 && std::all_of(code.begin(), code.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '-' || c == '_';
+    });
 }
 
 // Takes one line after the window's two: a known name with a number sets its choice (clamped

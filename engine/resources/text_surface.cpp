@@ -21,8 +21,8 @@ SDL_Surface* render(_TTF_Font* font, const std::string& text, SDL_Color colour, 
     int height = 0;
     if (TTF_SizeUTF8(font, text.c_str(), &width, &height) == 0 && wrap_width > 0) {
         const auto breaks = std::count(text.begin(), text.end(), '\n');
-        height = static_cast<int>(std::min<long>(largest_side + 1, (width / wrap_width + 1 + breaks) *
-                                                                   TTF_FontLineSkip(font)));
+        height = static_cast<int>(std::min<long>(
+            largest_side + 1, (width / wrap_width + 1 + breaks) * TTF_FontLineSkip(font)));
         width = std::min(width, wrap_width);
     }
     if (width > largest_side || height > largest_side)

@@ -30,7 +30,7 @@ public:
 private:
     std::unique_ptr<Api> api;
     void* connection = nullptr;
-    std::string language;           // asked for
+    std::string language;            // asked for
     std::string connection_language; // told the server
 };
 

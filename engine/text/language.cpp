@@ -1,5 +1,6 @@
 #include "engine/text/language.h"
 
+#include <algorithm>
 #include <array>
 
 namespace GE {
@@ -73,16 +74,28 @@ std::string tr(const std::string& text, std::string_view context)
     return Language::current().translate(text, context);
 }
 
-std::string fill(std::string text,
+std::string fill(const std::string& text,
                  std::initializer_list<std::pair<std::string_view, std::string>> values)
 {
-    for (const auto& [name, value] : values) {
-        const std::string placeholder = "{" + std::string(name) + "}";
-        for (std::size_t at = text.find(placeholder); at != std::string::npos;
-             at = text.find(placeholder, at + value.size()))
-            text.replace(at, placeholder.size(), value);
+    // One pass: a value that holds braces is never taken for a placeholder.
+    std::string filled;
+    std::size_t from = 0;
+    for (std::size_t open = text.find('{'); open != std::string::npos;
+         open = text.find('{', from)) {
+        const std::size_t close = text.find('}', open);
+        if (close == std::string::npos)
+            break;
+        const std::string_view name = std::string_view(text).substr(open + 1, close - open - 1);
+        const auto value = std::find_if(values.begin(), values.end(),
+                                        [&](const auto& pair) { return pair.first == name; });
+        filled.append(text, from, open - from);
+        if (value == values.end())
+            filled.append(text, open, close + 1 - open);
+        else
+            filled.append(value->second);
+        from = close + 1;
     }
-    return text;
+    return filled.append(text, from);
 }
 
 } // namespace GE

@@ -41,7 +41,7 @@ std::string tr(const std::string& text, std::string_view context = {});
 
 // `text` with each "{name}" replaced by its value, so that a translation can put the numbers and
 // names where its language wants them: fill(tr("Reverting in {seconds} s"), {{"seconds", "9"}}).
-std::string fill(std::string text,
+std::string fill(const std::string& text,
                  std::initializer_list<std::pair<std::string_view, std::string>> values);
 
 } // namespace GE

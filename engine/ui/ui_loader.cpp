@@ -1,6 +1,5 @@
 #include "engine/ui/ui_loader.h"
 
-#include "engine/text/language.h"
 #include "engine/core/ge_runtime_error.h"
 #include "engine/core/render_context.h"
 #include "engine/core/render_object_container.h"
@@ -8,6 +7,7 @@
 #include "engine/resources/resources.h"
 #include "engine/resources/text_surface.h"
 #include "engine/resources/texture.h"
+#include "engine/text/language.h"
 #include "engine/widgets/button.h"
 #include "engine/widgets/checkbox.h"
 #include "engine/widgets/drop_down_list.h"

@@ -1,7 +1,7 @@
 #include "engine/widgets/button.h"
 
-#include "engine/text/language.h"
 #include "engine/core/event_names.h"
+#include "engine/text/language.h"
 #include "engine/widgets/label.h"
 #include "engine/widgets/sprite.h"
 

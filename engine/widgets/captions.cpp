@@ -1,12 +1,12 @@
 #include "engine/widgets/captions.h"
 
-#include "engine/text/language.h"
 #include "engine/core/ge_runtime_error.h"
 #include "engine/core/render_context.h"
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/load_xml_file.h"
 #include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
+#include "engine/text/language.h"
 #include "engine/widgets/label.h"
 #include "engine/widgets/outline.h"
 

@@ -1,10 +1,10 @@
 #include "engine/widgets/checkbox.h"
 
-#include "engine/text/language.h"
 #include "engine/core/event_names.h"
 #include "engine/core/mouse_event.h"
 #include "engine/core/render_context.h"
 #include "engine/core/sdl_runtime_error.h"
+#include "engine/text/language.h"
 #include "engine/widgets/outline.h"
 #include "engine/widgets/sprite.h"
 

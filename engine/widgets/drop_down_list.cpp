@@ -1,12 +1,12 @@
 #include "engine/widgets/drop_down_list.h"
 
-#include "engine/text/language.h"
 #include "engine/core/app_window.h"
 #include "engine/core/event_names.h"
 #include "engine/core/mouse_event.h"
 #include "engine/core/render_context.h"
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/resources/resources.h"
+#include "engine/text/language.h"
 #include "engine/widgets/label.h"
 #include "engine/widgets/outline.h"
 #include "engine/widgets/sprite.h"
@@ -210,9 +210,9 @@ std::string Drop_down_list::spoken()
 {
     const int index = is_open && hovered_index >= 0 ? hovered_index : selected_index;
     const auto row = item(0, index);
-    const std::string place = fill(tr("{position} of {count}"),
-                                   {{"position", std::to_string(index + 1)},
-                                    {"count", std::to_string(item_count(0))}});
+    const std::string place =
+        fill(tr("{position} of {count}"),
+             {{"position", std::to_string(index + 1)}, {"count", std::to_string(item_count(0))}});
     const std::string text =
         row ? read_aloud(row->description.empty() ? row->text : row->description)
             : tr("nothing chosen");

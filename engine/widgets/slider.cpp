@@ -1,11 +1,11 @@
 #include "engine/widgets/slider.h"
 
-#include "engine/text/language.h"
 #include "engine/core/event_names.h"
 #include "engine/core/ge_runtime_error.h"
 #include "engine/core/mouse_event.h"
 #include "engine/core/render_context.h"
 #include "engine/core/sdl_runtime_error.h"
+#include "engine/text/language.h"
 #include "engine/widgets/label.h"
 #include "engine/widgets/outline.h"
 
@@ -63,7 +63,8 @@ std::string Slider::spoken()
 void Slider::show_value()
 {
     clear_children();
-    text = std::make_shared<Label>(renderer, "", font, color, fill(tr("{value} %"), {{"value", std::to_string(current)}}));
+    text = std::make_shared<Label>(renderer, "", font, color,
+                                   fill(tr("{value} %"), {{"value", std::to_string(current)}}));
     text->set_x(width - text_width + text_gap);
     text->set_y(std::round((height - text->get_height()) / 2));
     add_child(text);

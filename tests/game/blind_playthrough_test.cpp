@@ -1,26 +1,17 @@
 #include "engine/speech/speech.h"
 #include "game/hint_text.h"
 #include "tests/support/game_data.h"
+#include "tests/support/speech_recorder.h"
 
-#include <fstream>
 #include <regex>
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
-// Sends the game's speech to a log file, from before the game starts.
-struct Speech_to_log {
-    Speech_to_log() { Support::set_environment(GE::Speech::log_variable, path.string().c_str()); }
-    ~Speech_to_log() { Support::set_environment(GE::Speech::log_variable, nullptr); }
-
-    const Support::Scratch_dir scratch;
-    const std::filesystem::path path = scratch.path / "spoken.txt";
-};
-
 // The shipped game played by a player who cannot see it: the test presses keys and knows only
 // what the speech log says, never the level's objects.
-class Blind_playthrough : private Speech_to_log, public Support::Game_flow {
+class Blind_playthrough : private Support::Speech_to_log, public Support::Game_flow {
 protected:
     Blind_playthrough() : Game_flow(VOSSMERE_RUN_DIR) {}
 
@@ -28,14 +19,7 @@ protected:
     Lines hear(SDL_Keycode key)
     {
         press(key);
-        std::ifstream log(path);
-        Lines said;
-        std::size_t line_number = 0;
-        for (std::string line; std::getline(log, line); ++line_number)
-            if (line_number >= transcript.size())
-                said.push_back(line);
-        transcript.insert(transcript.end(), said.begin(), said.end());
-        return said;
+        return new_lines();
     }
 
     // Presses `key` until the game says `words` last, unless it just did; at most 8 times.
@@ -99,8 +83,6 @@ protected:
             text += line + "\n";
         return text;
     }
-
-    Lines transcript;
 };
 
 TEST_F(Blind_playthrough, finishes_the_game_by_ear_again_and_again_whatever_doors_are_drawn)

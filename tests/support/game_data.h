@@ -132,11 +132,13 @@ protected:
             write_game_data();
     }
 
-    // Starts the game as `main` does, its settings file asking for a window of `resolution`.
-    std::shared_ptr<Game::Vossmere> start(const std::string& resolution = "1024x768")
+    // Starts the game as `main` does, its settings file asking for a window of `resolution`,
+    // then holding `lines` ("\r\nlanguage=de").
+    std::shared_ptr<Game::Vossmere> start(const std::string& resolution = "1024x768",
+                                          const std::string& lines = "")
     {
         std::filesystem::create_directories(folder);
-        write_file(settings_file.string(), resolution + "\r\n0");
+        write_file(settings_file.string(), resolution + "\r\n0" + lines);
         GE::current_music.clear();
         GE::window_settings = GE::Window_settings{}; // as a new run starts
         return Game::start_application(model);
@@ -148,8 +150,9 @@ protected:
 // The game started and drawn, played with the mouse aimed at the objects on screen.
 class Game_flow : public Game_test {
 protected:
-    explicit Game_flow(const char* data = nullptr, const std::string& resolution = "1024x768")
-        : Game_test(data), app(start(resolution)), play(*app)
+    explicit Game_flow(const char* data = nullptr, const std::string& resolution = "1024x768",
+                       const std::string& settings_lines = "")
+        : Game_test(data), app(start(resolution, settings_lines)), play(*app)
     {
         app->render();
     }

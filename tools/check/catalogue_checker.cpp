@@ -33,8 +33,8 @@ const std::string captions_font = "OpenSans-SemiBold.ttf";
 bool filled_in_by_the_game(const pugi::xml_node& label)
 {
     const std::string_view id = label.attribute("id").as_string("");
-    return std::string_view(label.attribute("text").as_string("?")) == "?" ||
-           id == "door_label" || id == "picture_label" || id == "countdown";
+    return std::string_view(label.attribute("text").as_string("?")) == "?" || id == "door_label" ||
+           id == "picture_label" || id == "countdown";
 }
 
 // The "{name}" placeholders of `text`, in order of their names.
@@ -53,9 +53,11 @@ bool code_points(const std::string& text, std::vector<char32_t>& points)
 {
     for (std::size_t at = 0; at < text.size();) {
         const auto lead = static_cast<unsigned char>(text[at]);
-        const int length = lead < 0x80 ? 1 : lead >> 5 == 6 ? 2 : lead >> 4 == 14 ? 3
-                                       : lead >> 3 == 30   ? 4
-                                                           : 0;
+        const int length = lead < 0x80       ? 1
+                           : lead >> 5 == 6  ? 2
+                           : lead >> 4 == 14 ? 3
+                           : lead >> 3 == 30 ? 4
+                                             : 0;
         if (length == 0 || at + static_cast<std::size_t>(length) > text.size())
             return false;
         char32_t point = length == 1 ? lead : lead & (0x7F >> length);
@@ -115,14 +117,14 @@ void Catalogue_checker::gather_labels(const std::string& file_name)
                 const auto font = fonts.find(node.attribute("font_id").as_string(""));
                 const int wrap = node.attribute("wrap").as_int(0);
                 if (font != fonts.end() && font->second.second > 0)
-                    drawn.push_back({node.attribute("text").as_string(), font->second.first,
-                                     font->second.second, room,
-                                     wrap > 0        ? "the canvas below " + where
-                                     : place.empty() ? "the canvas (" + where + ")"
-                                                     : place,
-                                     file_name, file.line_of(node), wrap,
-                                     static_cast<int>(Game::design_height) -
-                                         node.attribute("y").as_int(0)});
+                    drawn.push_back(
+                        {node.attribute("text").as_string(), font->second.first,
+                         font->second.second, room,
+                         wrap > 0        ? "the canvas below " + where
+                         : place.empty() ? "the canvas (" + where + ")"
+                                         : place,
+                         file_name, file.line_of(node), wrap,
+                         static_cast<int>(Game::design_height) - node.attribute("y").as_int(0)});
             } else if (name == "button" && depth < max_depth) {
                 float width = node.attribute("width").as_float(0);
                 if (width <= 0)
@@ -156,12 +158,12 @@ void Catalogue_checker::gather_captions()
         return;
     const auto font = GE::Resources::instance().get_font(captions_font, GE::Captions::font_size);
     for (const pugi::xml_node& caption : file.document.child("captions").children("caption"))
-        drawn.push_back({caption.attribute("text").as_string(), captions_font,
-                         GE::Captions::font_size, Game::design_width,
-                         "two lines (" + captions_file + ":" +
-                             std::to_string(file.line_of(caption)) + ")",
-                         captions_file, file.line_of(caption), GE::Captions::wrap_width,
-                         2 * TTF_FontLineSkip(font->font)});
+        drawn.push_back(
+            {caption.attribute("text").as_string(), captions_font, GE::Captions::font_size,
+             Game::design_width,
+             "two lines (" + captions_file + ":" + std::to_string(file.line_of(caption)) + ")",
+             captions_file, file.line_of(caption), GE::Captions::wrap_width,
+             2 * TTF_FontLineSkip(font->font)});
 }
 
 void Catalogue_checker::check_fit(const Drawn_text& text, const std::string& shown,
@@ -173,15 +175,15 @@ void Catalogue_checker::check_fit(const Drawn_text& text, const std::string& sho
         const int height = GE::Text_surface(font->font, shown, {}, text.wrap).surface->h;
         if (height > text.most_height)
             problems.push_back({file, line,
-                                language + ": " + quoted(shown) + " is " +
-                                    std::to_string(height) + " high, more than the " +
-                                    std::to_string(text.most_height) + " of " + text.place});
+                                language + ": " + quoted(shown) + " is " + std::to_string(height) +
+                                    " high, more than the " + std::to_string(text.most_height) +
+                                    " of " + text.place});
         return;
     }
     const int width = width_of(text.font_file, text.size, shown);
     // A button's labels for its looks are one text: said once.
-    const std::string message = language + ": " + quoted(shown) + " is " +
-                                std::to_string(width) + " wide, more than the " +
+    const std::string message = language + ": " + quoted(shown) + " is " + std::to_string(width) +
+                                " wide, more than the " +
                                 std::to_string(static_cast<int>(text.room)) + " of " + text.place;
     if (static_cast<float>(width) > text.room &&
         std::none_of(problems.begin(), problems.end(),

@@ -89,8 +89,7 @@ int main(int argc, char* argv[])
                           [](const Tools::Problem& problem) { return problem.warning; });
         const auto errors = static_cast<std::ptrdiff_t>(problems.size()) - warnings;
         if (errors > 0) {
-            std::cerr << data << ": " << errors << " problem(s), " << warnings
-                      << " warning(s)\n";
+            std::cerr << data << ": " << errors << " problem(s), " << warnings << " warning(s)\n";
             return 1;
         }
         if (warnings > 0)

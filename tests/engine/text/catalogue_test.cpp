@@ -1,5 +1,6 @@
 #include "engine/core/ge_runtime_error.h"
 #include "engine/text/catalogue.h"
+#include "engine/text/language.h"
 #include "tests/support/fixtures.h"
 
 #include <cstdint>
@@ -87,6 +88,25 @@ TEST(Catalogue, translates_by_context_falls_back_to_the_source_and_refuses_a_bro
                   "de.mo is not a gettext catalogue: " + why);
     EXPECT_EQ(Support::error_of([] { GE::Catalogue::load("nowhere.mo"); }),
               "Can not read nowhere.mo");
+}
+
+TEST(Language, translates_fills_placeholders_and_makes_the_pseudo_language_longer)
+{
+    auto& language = GE::Language::current();
+    language.use("de", GE::Catalogue::parse(
+                           mo_file({{"Reverting in {seconds} s", "Noch {seconds} s"}}), "de.mo"));
+    EXPECT_EQ(GE::fill(GE::tr("Reverting in {seconds} s"), {{"seconds", "9"}}), "Noch 9 s");
+    // Each placeholder filled wherever it stands, a value never filled in again, another kept.
+    EXPECT_EQ(GE::fill("{a} {b} {a} {c}", {{"a", "{b}"}, {"b", "2"}}), "{b} 2 {b} {c}");
+
+    language.use(std::string(GE::Language::pseudo_code));
+    const std::string pseudo = GE::tr("Play, {name} 10%");
+    EXPECT_EQ(pseudo, "[Pĺáý, {name} 10%ŵ~]");
+    const std::string longer = GE::tr("Keep this display setting?");
+    EXPECT_EQ(longer, "[Ķéép ţĥíš ďíšpĺáý šéţţíñğ?ŵ~ŵ~ŵ~ŵ~]") << "a third longer";
+    EXPECT_EQ(GE::tr(""), "");
+    language.use("en");
+    EXPECT_EQ(GE::tr("Play"), "Play");
 }
 
 } // namespace
