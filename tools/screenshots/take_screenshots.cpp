@@ -6,6 +6,7 @@
 // frames with these).
 #include "engine/core/error_text.h"
 #include "engine/core/game_model.h"
+#include "engine/core/ge_runtime_error.h"
 #include "engine/core/sdl_lifetime.h"
 #include "engine/core/sdl_runtime_error.h"
 #include "engine/widgets/button.h"
@@ -13,6 +14,7 @@
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
 #include "game/display_confirmation.h"
+#include "game/game_events.h"
 #include "game/level.h"
 #include "game/main_menu.h"
 #include "game/play_ui.h"
@@ -97,9 +99,10 @@ void tour(Game::Vossmere& app, Photographer& camera)
     play.click(*app.complete_ui->exit_to_main_menu_button);
     play.click(*app.main_menu->settings_button);
     camera.shoot("settings");
-    // By keys: the ring on the list, opened, and the next row highlighted.
-    for (const auto action :
-         {Game::Action::focus_next, Game::Action::confirm, Game::Action::focus_next})
+    // By keys: the ring on the resolution list (the second), opened, and the next row
+    // highlighted.
+    for (const auto action : {Game::Action::focus_next, Game::Action::focus_next,
+                              Game::Action::confirm, Game::Action::focus_next})
         app.act(action);
     camera.shoot("keys");
     app.act(Game::Action::back);
@@ -130,6 +133,26 @@ void every_view(Game::Vossmere& app, Photographer& camera)
     }
 }
 
+// The main menu and the settings screen in each language but English, in a folder of `out` named
+// by its code ("de/main_menu.png").
+void languages(Game::Vossmere& app, const std::filesystem::path& out)
+{
+    for (const auto& choice : app.languages) {
+        if (choice.code == "en")
+            continue;
+        if (const std::string trouble = app.use_language(choice.code); !trouble.empty())
+            throw GE::GE_runtime_error(trouble);
+        // The main menu built anew in the language, and shown, as after the settings' Apply.
+        app.model->dispatch_event(Game::Events::apply_settings);
+        std::filesystem::create_directories(out / choice.code);
+        Photographer camera(app, out / choice.code);
+        camera.shoot("main_menu");
+        app.model->set_screen(Game::Screens::settings_menu);
+        camera.shoot("settings");
+        app.model->set_screen(Game::Screens::main_menu);
+    }
+}
+
 // A voice that says nothing: the screens are shot as a player with a voice sees them, whether
 // this machine has one or not.
 struct Quiet_voice : GE::Speech_output {
@@ -142,19 +165,23 @@ struct Quiet_voice : GE::Speech_output {
 int main(int argc, char* argv[])
 {
     bool views = false;
+    bool each_language = false;
     std::string size = default_size;
     bool usable = argc >= 3;
     for (int index = 3; usable && index < argc; ++index) {
         const std::string option = argv[index];
         if (option == "--every-view")
             views = true;
+        else if (option == "--languages")
+            each_language = true;
         else if (option == "--size" && index + 1 < argc)
             size = argv[++index];
         else
             usable = false;
     }
     if (!usable) {
-        std::cerr << "usage: take-screenshots DATA_DIR OUT_DIR [--every-view] [--size WxH]\n";
+        std::cerr << "usage: take-screenshots DATA_DIR OUT_DIR [--every-view | --languages] "
+                     "[--size WxH]\n";
         return 2;
     }
     GE::use_headless_drivers();
@@ -168,7 +195,10 @@ int main(int argc, char* argv[])
         const auto app = Tools::open_game(model, size);
         app->speech.use(std::make_unique<Quiet_voice>());
         Photographer camera(*app, out);
-        views ? every_view(*app, camera) : tour(*app, camera);
+        if (each_language)
+            languages(*app, out);
+        else
+            views ? every_view(*app, camera) : tour(*app, camera);
         return 0;
     } catch (const std::exception& error) {
         std::cerr << "take-screenshots: " << GE::error_text(error) << '\n';
