@@ -30,8 +30,8 @@ void Display_change::toggle_fullscreen()
         GE::apply_window_settings(app.window, settings, settings.resolution->text,
                                   !settings.fullscreen, *app.displays);
     } catch (const GE::SDL_runtime_error& error) {
-        app.problems.show(GE::fill(GE::tr("This display mode could not be applied: {why}"),
-                                   {{"why", error.what()}}));
+        app.problems.report("This display mode could not be applied: {why}",
+                            {{"why", error.what()}});
         app.request_frame();
         return;
     }
@@ -55,8 +55,7 @@ void Display_change::keep()
     try {
         GE::save_settings(*app.settings);
     } catch (const GE::GE_runtime_error& error) {
-        app.problems.show(
-            GE::fill(GE::tr("The settings could not be saved: {why}"), {{"why", error.what()}}));
+        app.problems.report("The settings could not be saved: {why}", {{"why", error.what()}});
     }
 }
 

@@ -70,7 +70,7 @@ int leave(int status)
     return status;
 }
 
-void report(const std::string& message)
+void report_failure(const std::string& message)
 {
     std::cerr << title << ": " << message << '\n';
     // Fails quietly where there is no display to show it on.
@@ -89,9 +89,9 @@ int main(int, char*[])
     try {
         return leave(play());
     } catch (const std::exception& error) {
-        report(GE::error_text(error));
+        report_failure(GE::error_text(error));
     } catch (...) {
-        report("an unknown error ended the game");
+        report_failure("an unknown error ended the game");
     }
     return leave(1);
 }

@@ -3,6 +3,7 @@
 #include "engine/core/render_object_container.h"
 #include "engine/resources/font.h"
 #include "engine/resources/resources.h"
+#include "engine/text/language.h"
 #include "engine/widgets/label.h"
 
 #include <SDL_ttf.h>
@@ -49,9 +50,11 @@ Problem_line::Problem_line(GE::Render_context* renderer, GE::Render_object_conta
 {
 }
 
-void Problem_line::show(const std::string& text)
+void Problem_line::report(const std::string& english,
+                          std::initializer_list<std::pair<std::string_view, std::string>> values)
 {
-    std::cerr << "Vossmere: " << text << '\n';
+    std::cerr << "Vossmere: " << GE::fill(english, values) << '\n';
+    const std::string text = GE::fill(GE::tr(english), values);
     hide();
     const auto& font = GE::Resources::instance().get_font(font_file, font_size);
     label = std::make_shared<GE::Label>(renderer, "problem", font, candle,

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace GE {
 class Label;
@@ -20,9 +23,11 @@ public:
     // Shows the line on `root` from the next frame on.
     Problem_line(GE::Render_context* renderer, GE::Render_object_container& root);
 
-    // Writes `text` on stderr and shows it in place of the line before, shortened with "..." to
-    // the canvas's width.
-    void show(const std::string& text);
+    // Writes `english` on stderr, its placeholders filled from `values`, and shows it in the
+    // game's language in place of the line before, shortened with "..." to the canvas's width.
+    // xgettext finds the texts to translate by this name.
+    void report(const std::string& english,
+                std::initializer_list<std::pair<std::string_view, std::string>> values = {});
     // Whether `object` is the line, which lies over the screens but is none of them.
     bool is(const std::shared_ptr<GE::Render_object>& object) const;
 

@@ -37,7 +37,7 @@ void Reload::run()
     } catch (const std::exception& error) {
         level.reset(); // takes the turn handlers of every level with it
         app.current_level->listen();
-        app.problems.show(GE::error_text(error));
+        app.problems.report(GE::error_text(error));
         return;
     }
     swap_shown();

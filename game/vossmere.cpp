@@ -101,7 +101,7 @@ Vossmere::Vossmere(const std::string& title, std::uint32_t clear_colour,
     main_menu = build_main_menu();
     add_child(main_menu);
     if (!trouble.empty())
-        problems.show(trouble);
+        problems.report(trouble);
     pass(passed, "main menu");
     if (start == Start::whole)
         complete_start(passed);
@@ -416,11 +416,11 @@ void Vossmere::change_language()
     const std::string trouble = use_language(settings->language);
     Reload(*this).run();
     if (!trouble.empty())
-        problems.show(trouble);
+        problems.report(trouble);
     narrator.forget(); // the screen is said anew, in its new words
     if (!write_settings())
-        problems.show(GE::tr("The settings could not be saved: the language lasts only for "
-                             "this run."));
+        problems.report("The settings could not be saved: the language lasts only for "
+                        "this run.");
 }
 
 bool Vossmere::write_settings() noexcept
@@ -436,11 +436,14 @@ bool Vossmere::write_settings() noexcept
 
 void Vossmere::save_choices()
 {
-    if (!write_settings())
-        problems.show(speech.enabled ? GE::tr("The settings could not be saved: spoken "
-                                              "descriptions are on for this run only.")
-                                     : GE::tr("The settings could not be saved: spoken "
-                                              "descriptions are off for this run only."));
+    if (write_settings())
+        return;
+    if (speech.enabled)
+        problems.report("The settings could not be saved: spoken descriptions are on for this run "
+                        "only.");
+    else
+        problems.report("The settings could not be saved: spoken descriptions are off for this run "
+                        "only.");
 }
 
 bool Vossmere::save_sound_choices() noexcept
@@ -454,8 +457,8 @@ bool Vossmere::save_sound_choices() noexcept
 void Vossmere::show_current_screen()
 {
     if (!save_sound_choices())
-        problems.show(GE::tr("The settings could not be saved: the volumes, captions and "
-                             "spoken descriptions last only for this run."));
+        problems.report("The settings could not be saved: the volumes, captions and "
+                        "spoken descriptions last only for this run.");
     clear_children();
     const std::string& screen = model->screen;
     if (screen == Screens::play) {

@@ -1,7 +1,7 @@
 // Plays the browser build through in headless Chromium: the first frame and an idle menu that
 // draws nothing, sound only after the first click, a room, a door's dialog, a death and a retry,
 // the settings screen, a new resolution kept across a reload of the page, spoken descriptions, the
-// settings and a door by keys alone, and the way out. The
+// settings and a door by keys alone, and the way out; then a game started in German. The
 // frames of the screens the desktop build also shot are compared with the desktop's.
 //
 // Usage: node playthrough.mjs WEB_DIR DESKTOP_FRAMES_DIR
@@ -85,10 +85,11 @@ await withPage(web, async (player) => {
   await player.until('window.firstDraw !== null');
   check(await size() === '1920x1080', `after a reload the canvas is ${await size()}`);
 
-  // By keys alone: the ring from Play to Settings, the list opened on the current size, the next
-  // one chosen, the ring back around to Apply, and Keep; then a door.
-  for (const key of ['Tab', 'ArrowDown', 'Enter', 'Enter', 'ArrowDown', 'Enter', 'ArrowUp', 'Enter',
-    'Enter'])
+  // By keys alone: the ring from Play to Settings, on from the language to the resolution list,
+  // the list opened on the current size, the next one chosen, the ring back around to Apply, and
+  // Keep; then a door.
+  for (const key of ['Tab', 'ArrowDown', 'Enter', 'ArrowDown', 'Enter', 'ArrowDown', 'Enter',
+    'ArrowUp', 'ArrowUp', 'Enter', 'Enter'])
     await player.press(key);
   const chosen = await size();
   check(chosen !== '1920x1080' && /^\d+x\d+$/.test(chosen), `chosen by keys, the canvas is ${chosen}`);
@@ -111,4 +112,17 @@ await withPage(web, async (player) => {
   await player.click(at.exit);
   await player.until("document.getElementById('status').textContent === 'You left the manor.'");
 });
+
+// A browser that prefers German: the game starts in German, as the desktop's German main menu,
+// and says so.
+await withPage(web, async (player) => {
+  await player.until('window.firstDraw !== null');
+  await matches(player, 'German main menu', 'de/main_menu');
+  await player.press('v');
+  await player.press('Tab');
+  const spoken = await player.value('spoken');
+  check(JSON.stringify(spoken) === JSON.stringify(
+    ['!Sprachausgabe an', 'Vossmere. Hauptmenü', '!Spielen, Schalter']),
+  `the German game said ${JSON.stringify(spoken)}`);
+}, ['de-DE', 'de', 'en']);
 console.log('browser playthrough: passed');

@@ -17,4 +17,5 @@ cmake --build "$desktop" -j "$(nproc)" --target take-screenshots vossmere_data >
 frames=$(mktemp -d)
 trap 'rm -rf "$frames"' EXIT
 "$desktop/tools/take-screenshots" "$desktop/run" "$frames" --size 1024x768 >/dev/null
+"$desktop/tools/take-screenshots" "$desktop/run" "$frames" --size 1024x768 --languages >/dev/null
 node "$here/playthrough.mjs" "$web" "$frames"

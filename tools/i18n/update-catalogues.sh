@@ -10,7 +10,7 @@ trap 'rm -rf "$work"' EXIT
 
 common=(--from-code=UTF-8 --package-name=Vossmere --msgid-bugs-address=vossmere-translations --add-comments=TRANSLATORS:)
 xgettext "${common[@]}" --its=tools/i18n/vossmere.its -o "$work/xml.pot" data/*.xml
-xgettext "${common[@]}" --language=C++ --keyword= --keyword=tr:1,1t --keyword=tr:1,2c,2t --keyword=translate:1,2c,2t \
+xgettext "${common[@]}" --language=C++ --keyword= --keyword=tr:1,1t --keyword=tr:1,2c,2t --keyword=translate:1,2c,2t --keyword=report:1 \
   -o "$work/code.pot" $(git ls-files --cached --others --exclude-standard 'engine/*.cpp' 'game/*.cpp')
 msgcat --use-first -o data/po/vossmere.pot "$work/xml.pot" "$work/code.pot"
 

@@ -142,7 +142,9 @@ void languages(Game::Vossmere& app, const std::filesystem::path& out)
             continue;
         if (const std::string trouble = app.use_language(choice.code); !trouble.empty())
             throw GE::GE_runtime_error(trouble);
-        // The main menu built anew in the language, and shown, as after the settings' Apply.
+        // The main menu built anew in the language, and shown, as after the settings' Apply
+        // (which shows the screen the model holds: at the start, none yet).
+        app.model->set_screen(Game::Screens::main_menu);
         app.model->dispatch_event(Game::Events::apply_settings);
         std::filesystem::create_directories(out / choice.code);
         Photographer camera(app, out / choice.code);

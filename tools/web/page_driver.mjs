@@ -18,7 +18,7 @@ export function check(condition, message) {
 
 // Points of the README's 720x540 frames.
 export const at = { play: [360, 240], settings: [360, 296], exit: [360, 351], door: [360, 300],
-  resolution: [434, 156], firstSize: [434, 180], apply: [446, 420], nothing: [40, 500] };
+  resolution: [434, 173], firstSize: [434, 197], apply: [446, 420], nothing: [40, 500] };
 
 // Serves the folder as a static host would, .wasm with its own type.
 function serve(folder) {
@@ -120,9 +120,15 @@ function recordSpeech() {
     { value: SpeechSynthesisUtterance, configurable: true });
 }
 
-// Opens the page of the folder in headless Chromium at 1024x768 and gives `play` a player; any
-// error the page reports fails the run.
-export async function withPage(folder, play) {
+// Runs in the page before its scripts: the browser's languages are those of `list`.
+function preferLanguages(list) {
+  Object.defineProperty(navigator, 'languages', { get: () => list, configurable: true });
+}
+
+// Opens the page of the folder in headless Chromium at 1024x768, a browser that prefers
+// `languages` (English by default), and gives `play` a player; any error the page reports fails
+// the run.
+export async function withPage(folder, play, languages = ['en-US', 'en']) {
   const server = serve(path.resolve(folder));
   const browser = await puppeteer.launch({
     executablePath: '/usr/bin/chromium',
@@ -137,6 +143,7 @@ export async function withPage(folder, play) {
     await page.setViewport({ width: 1024, height: 768 + 160 });
     await page.evaluateOnNewDocument(countDraws);
     await page.evaluateOnNewDocument(recordSpeech);
+    await page.evaluateOnNewDocument(preferLanguages, languages);
     await page.goto(`http://127.0.0.1:${server.address().port}/`);
     await play(new Player(page, await page.createCDPSession()));
     check(problems.length === 0, `the page reported problems:\n${problems.join('\n')}`);
