@@ -52,10 +52,14 @@ std::vector<Languages::Choice> Languages::available()
 std::string Languages::preferred(const std::vector<Choice>& choices)
 {
     const std::unique_ptr<SDL_Locale, Locales_deleter> locales(SDL_GetPreferredLocales());
-    for (const SDL_Locale* locale = locales.get(); locale && locale->language; ++locale)
-        for (const auto& choice : choices)
-            if (choice.code == locale->language)
-                return choice.code;
+    for (const SDL_Locale* locale = locales.get(); locale && locale->language; ++locale) {
+        const std::string language = locale->language;
+        const std::string regional = locale->country ? language + "_" + locale->country : language;
+        for (const std::string& code : {regional, language})
+            for (const auto& choice : choices)
+                if (choice.code == code)
+                    return choice.code;
+    }
     return "en";
 }
 

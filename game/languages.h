@@ -21,7 +21,8 @@ public:
     // listed by its code.
     static std::vector<Choice> available();
     // The first of the player's preferred languages (the system's, or the browser's) among
-    // `choices`, matched by language alone ("de_AT" finds "de"); English when none is.
+    // `choices`: by language and country ("pt_BR"), else by language alone ("de_AT" finds "de");
+    // English when none is.
     static std::string preferred(const std::vector<Choice>& choices);
     // Shows and speaks the game in `code` from now on: its catalogue, English for "en", the
     // pseudo-language for its code. Throws GE_runtime_error, the game staying in English, for a

@@ -40,6 +40,12 @@ int spd_say(void* handle, int priority, const char* text)
     return handle == &connection ? 0 : -1;
 }
 
+int spd_set_language(void*, const char* language)
+{
+    record("language " + std::string(language));
+    return 0;
+}
+
 int spd_cancel(void*)
 {
     record("cancel");

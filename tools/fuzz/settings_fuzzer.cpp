@@ -47,6 +47,7 @@ GE::Window_settings unlike(const GE::Window_settings& other)
     const char* text = other.resolution->text == "7x7" ? "9x9" : "7x7";
     settings.resolution = std::make_unique<GE::Resolution>(text);
     settings.fullscreen = !other.fullscreen;
+    settings.language = other.language.empty() ? "" : "xx";
     return settings;
 }
 
@@ -78,5 +79,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(again.resolution->width == loaded.resolution->width);
     require(again.resolution->height == loaded.resolution->height);
     require(again.fullscreen == loaded.fullscreen);
+    require(again.language == loaded.language);
     return 0;
 }

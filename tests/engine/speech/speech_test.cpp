@@ -90,6 +90,7 @@ TEST(Speechd_voice,
     hold(true, false); // a server slow to answer
     {
         GE::Voice_thread voice(GE::Speechd_voice::load(FAKE_SPEECHD));
+        voice.set_language("de");
         voice.speak("Main menu", true);
         ASSERT_TRUE(eventually(waiting)) << "connecting on the first utterance";
         voice.speak("Play, button", false); // queued while the game goes on...
@@ -99,7 +100,8 @@ TEST(Speechd_voice,
         hold(false, false);
         ASSERT_TRUE(eventually([&] { return heard().find("Settings") != std::string::npos; }));
     }
-    EXPECT_EQ(heard(), "open vossmere 0; cancel; say 3 Main menu; cancel; say 3 Settings; close; ");
+    EXPECT_EQ(heard(), "open vossmere 0; language de; cancel; say 3 Main menu; cancel; say 3 "
+                       "Settings; close; ");
 
     hold(false, true); // no server
     GE::Voice_thread voice(GE::Speechd_voice::load(FAKE_SPEECHD));
