@@ -199,7 +199,7 @@ std::string read_aloud(std::string text)
             return at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) != 0;
         };
         if (x > 0 && digit(x - 1) && digit(x + 1))
-            text.replace(x, 1, " " + tr("by", "width by height") + " ");
+            text.replace(x, 1, std::string(" ").append(tr("by", "width by height")).append(" "));
     }
     return text;
 }
