@@ -3,6 +3,7 @@
 #include "engine/core/error_text.h"
 #include "engine/core/ge_runtime_error.h"
 #include "engine/resources/load_xml_file.h"
+#include "engine/resources/regular_file.h"
 #include "engine/text/language.h"
 #include "engine/widgets/label.h"
 #include "game/hint_text.h"
@@ -80,6 +81,14 @@ void Level_loader::require(Scene& scene, std::span<const Required_object> object
 std::string Level_loader::level_file_of(int number)
 {
     return "level_" + std::to_string(number) + ".xml";
+}
+
+int Level_loader::count_levels()
+{
+    int count = 0;
+    while (GE::is_regular_file(level_file_of(count + 1)))
+        ++count;
+    return count;
 }
 
 bool Level_loader::shows_hints(const std::string& file_name)

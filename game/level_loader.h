@@ -54,6 +54,9 @@ public:
 
     // The file of level `number`: "level_<number>.xml".
     static std::string level_file_of(int number);
+    // How many levels the data folder (the working directory) has: the unbroken run of files
+    // from "level_1.xml" on, which the game plays in a row.
+    static int count_levels();
     // Whether the pictures of the level file `file_name` show a hint (those of levels 1 and 2).
     static bool shows_hints(const std::string& file_name);
 

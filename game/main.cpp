@@ -1,6 +1,7 @@
 #include "engine/core/error_text.h"
 #include "engine/core/sdl_lifetime.h"
 #include "game/create_application.h"
+#include "game/options.h"
 #include "game/vossmere.h"
 #include "game/vossmere_model.h"
 
@@ -17,6 +18,7 @@
 #endif
 #include <iostream>
 #include <memory>
+#include <span>
 #include <string>
 
 namespace {
@@ -42,9 +44,10 @@ public:
     const bool printing;
 };
 
-// Runs the game; the teardown order is that of the locals: the application (its screens,
-// cached textures, renderer and window), then the model, then the libraries.
-int play()
+// Runs the game, in the level the options name if they name one; the teardown order is that of
+// the locals: the application (its screens, cached textures, renderer and window), then the
+// model, then the libraries.
+int play(const Game::Options& options)
 {
     const Timeline timeline;
     SDL_SetHint("SDL_RENDER_SCALE_QUALITY", "best");
@@ -55,6 +58,8 @@ int play()
     // shows its first frame while it is being made.
     const std::shared_ptr<Game::Vossmere> app =
         Game::start_application(model, [&timeline](const char* phase) { timeline.passed(phase); });
+    if (options.level > 0)
+        app->start_at(options.level, options.view);
     if (!timeline.printing)
         app->run();
     return 0;
@@ -79,7 +84,7 @@ void report_failure(const std::string& message)
 
 } // namespace
 
-int main(int, char*[])
+int main(int argc, char* argv[])
 {
 #ifdef __GLIBC__
     // Decoded images are large and short-lived: keep them out of the heap, so that freeing one
@@ -87,7 +92,8 @@ int main(int, char*[])
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
     try {
-        return leave(play());
+        const auto arguments = std::span<const char* const>(argv, static_cast<std::size_t>(argc));
+        return leave(play(Game::Options::read(arguments.subspan(arguments.empty() ? 0 : 1))));
     } catch (const std::exception& error) {
         report_failure(GE::error_text(error));
     } catch (...) {

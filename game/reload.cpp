@@ -47,6 +47,7 @@ void Reload::run()
 void Reload::build()
 {
     const Level& old = *app.current_level;
+    levels = std::max(1, Level_loader::count_levels());
     level = app.read_level(old.correct_door_label);
     level->show_view(old.current_scene);
     if (old.selected_door_label != nullptr)
@@ -88,6 +89,7 @@ void Reload::swap_shown()
 void Reload::take()
 {
     app.current_level = std::move(level);
+    app.last_level = levels;
     app.main_menu = std::move(menu);
     app.take(std::move(screens));
     app.settings_menu = std::move(settings_menu);

@@ -36,6 +36,7 @@ private:
     Vossmere& app;
     const std::set<std::string> known_images;
     std::shared_ptr<Level> level;
+    std::int32_t levels = 1; // the data folder's, counted anew
     std::shared_ptr<Main_menu> menu;
     Run_screens screens;
     std::shared_ptr<Settings_menu> settings_menu;

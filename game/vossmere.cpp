@@ -139,6 +139,7 @@ void Vossmere::complete_start(const Start_phases& passed)
     pass(passed, "audio");
     take(Run_screens::read(*this, *model));
     pass(passed, "screens");
+    last_level = std::max(1, Level_loader::count_levels());
     load_level();
     pass(passed, "level");
     start_captions();
@@ -531,6 +532,23 @@ void Vossmere::enter_chosen_door()
     level_number = 1;
     load_level(); // ready for the next game
     GE::play_music("completion_music");
+}
+
+void Vossmere::start_at(std::int32_t level, std::int32_t view)
+{
+    if (level < 1 || level > last_level)
+        throw GE::GE_runtime_error("There is no level " + std::to_string(level) +
+                                   ": the data folder has levels 1 to " +
+                                   std::to_string(last_level));
+    level_number = level;
+    load_level();
+    const auto views = static_cast<std::int32_t>(current_level->scenes.size());
+    if (view < 1 || view > views)
+        throw GE::GE_runtime_error(Level_loader::level_file_of(level) + " has no view " +
+                                   std::to_string(view) + ": it has views 1 to " +
+                                   std::to_string(views));
+    current_level->show_view(view - 1);
+    model->set_screen(Screens::play);
 }
 
 void Vossmere::restart_at(const std::string& screen)

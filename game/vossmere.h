@@ -86,6 +86,9 @@ public:
     // Shows and speaks the game in `code` from now on. A catalogue that cannot be read leaves it
     // in English: answers why, for the bottom of the screen; empty when all went well.
     std::string use_language(const std::string& code);
+    // Skips the main menu: plays level `level` from its view `view` (both from 1). Throws
+    // GE_runtime_error for a level or a view the data does not have.
+    void start_at(std::int32_t level, std::int32_t view);
     // The settings' language, chosen on the settings screen: every screen, dialog and the level
     // built anew in it, where the player was, and the choice saved.
     void change_language();
@@ -120,8 +123,9 @@ public:
     std::shared_ptr<Settings_menu> settings_menu;
     std::shared_ptr<Level> current_level;
     std::int32_t level_number = 1;
-    // The levels are played in a row, from 1 to this one.
-    static constexpr std::int32_t last_level = 3;
+    // The levels are played in a row, from 1 to this one: as many as the data folder has, counted
+    // at the start and on each reload.
+    std::int32_t last_level = 1;
     // The languages the data folder has, found once at the start.
     std::vector<Languages::Choice> languages;
     // Where the settings screen finds the display modes it offers.

@@ -7,4 +7,4 @@ bash scripts/install-deps.sh
 cmake -S . -B build/play -DCMAKE_BUILD_TYPE=Release -DVOSSMERE_TESTS=OFF >/dev/null
 cmake --build build/play -j "$(nproc)"
 cd build/play/run
-exec ../game/vossmere
+exec ../game/vossmere "$@"

@@ -4,6 +4,8 @@
 #   one line on stderr, and gets through its whole start;
 # - in an empty folder: it reports the missing screen on stderr and exits with 1 instead of
 #   crashing;
+# - asked to start in a level and view the data has, it gets through its start; asked for a level
+#   it lacks, or given an option it does not know, it says so and exits with 1;
 # - on Linux, with no display and no video driver chosen: it says it has no display and exits
 #   with 1 instead of running without a window. (Under an emulator it is a Windows game, which
 #   always has a display.)
@@ -20,13 +22,14 @@ run() {
   local folder=$1
   shift
   (cd "$folder" && env -u DISPLAY -u WAYLAND_DISPLAY -u USERPROFILE "$@" HOME="$scratch" \
-    "${game[@]}" >"$scratch/out" 2>"$scratch/err")
+    "${game[@]}" "${options[@]}" >"$scratch/out" 2>"$scratch/err")
 }
 expect() {
   local what=$1 expected=$2 actual=$3
   [ "$actual" = "$expected" ] || fail "expected $what \"$expected\", got \"$actual\""
 }
 game=("$@")
+options=()
 
 run "$data" SDL_AUDIODRIVER=no_such_driver VOSSMERE_TIMELINE=1
 expect "exit status" 0 "$?"
@@ -35,6 +38,21 @@ expect stderr "Playing without sound: Audio target 'no_such_driver' not availabl
 phases=$(sed 's/ [0-9]*\r\?$//' "$scratch/out" | paste -sd, -)
 expect "phases of the start" "libraries,settings,window,main menu,first frame,audio,screens,level,music" \
   "$phases"
+
+options=(--level 2 --view 3)
+run "$data" SDL_AUDIODRIVER=dummy VOSSMERE_TIMELINE=1
+expect "exit status" 0 "$?"
+options=(--level 4)
+run "$data" SDL_AUDIODRIVER=dummy
+expect "exit status" 1 "$?"
+expect stderr "Vossmere: There is no level 4: the data folder has levels 1 to 3" \
+  "$(tr -d '\r' <"$scratch/err")"
+options=(--lvel 2)
+run "$data" SDL_AUDIODRIVER=dummy
+expect "exit status" 1 "$?"
+expect stderr "Vossmere: Unknown option --lvel|usage: vossmere [--level N [--view V]]" \
+  "$(tr -d '\r' <"$scratch/err" | paste -sd'|')"
+options=()
 
 mkdir "$scratch/empty"
 run "$scratch/empty" SDL_AUDIODRIVER=dummy

@@ -54,6 +54,39 @@ TEST_F(Game_flow, the_clocks_of_a_level_of_four_doors_point_at_its_third_door_al
     }
 }
 
+TEST_F(Vossmere, plays_the_unbroken_run_of_levels_the_data_has_then_the_completion)
+{
+    Support::write_level("level_4.xml", {"6", "7", "8", "clocks"});
+    Support::write_level("level_6.xml", {"1", "2", "3", "clocks"}); // after a gap: never played
+    const auto app = start();
+    Tools::Game_driver play(*app);
+    play.click(*app->main_menu->play_button);
+    for (int level = 1; level <= 4; ++level) {
+        ASSERT_EQ(app->level_number, level);
+        play.win_level();
+    }
+    EXPECT_EQ(app->children, Children{app->complete_ui});
+    // F5 counts them anew: without the fourth, the third is the last.
+    std::filesystem::remove("level_4.xml");
+    play.click(*app->complete_ui->exit_to_main_menu_button);
+    app->act(Game::Action::reload);
+    play.click(*app->main_menu->play_button);
+    for (int level = 1; level <= 3; ++level)
+        play.win_level();
+    EXPECT_EQ(app->children, Children{app->complete_ui});
+}
+
+TEST_F(Game_flow, starts_where_a_level_maker_asks_skipping_the_menu)
+{
+    app->start_at(3, 4);
+    EXPECT_EQ(std::pair(app->level_number, app->current_level->current_scene), std::pair(3, 3));
+    EXPECT_EQ(app->children, (Children{app->current_level, app->play_ui}));
+    EXPECT_EQ(Support::error_of([&] { app->start_at(3, 7); }),
+              "level_3.xml has no view 7: it has views 1 to 6");
+    EXPECT_EQ(Support::error_of([&] { app->start_at(4, 1); }),
+              "There is no level 4: the data folder has levels 1 to 3");
+}
+
 TEST_F(Game_flow, a_level_file_broken_while_the_game_runs_ends_it_with_the_files_name)
 {
     play.click(*app->main_menu->play_button);

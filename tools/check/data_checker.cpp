@@ -152,8 +152,13 @@ std::vector<Problem> Data_checker::check()
 {
     for (const Game::Screen_contract& screen : Game::Run_screens::contracts())
         check_screen(screen);
-    for (int number = 1; number <= Game::Vossmere::last_level; ++number)
+    levels = Game::Level_loader::count_levels();
+    if (levels == 0)
+        report(Game::Level_loader::level_file_of(1), 0, "is missing: the game starts with it");
+    for (int number = 1; number <= levels; ++number)
         check_level(number);
+    if (levels > 0)
+        check_level_run();
     check_files_exist();
     check_captions();
     build_for_real();
@@ -332,13 +337,29 @@ void Data_checker::check_screen(const Game::Screen_contract& screen)
     }
 }
 
+void Data_checker::check_level_run()
+{
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(".", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() <= 10 || !name.starts_with("level_") || !name.ends_with(".xml"))
+            continue;
+        const std::string digits = name.substr(6, name.size() - 10);
+        if (digits.size() > 6 || digits.front() == '0' ||
+            !std::all_of(digits.begin(), digits.end(),
+                         [](char c) { return c >= '0' && c <= '9'; }) ||
+            std::stoi(digits) <= levels)
+            continue;
+        report(name, 0,
+               "follows no " + Game::Level_loader::level_file_of(levels + 1) +
+                   ": the game ends after " + Game::Level_loader::level_file_of(levels) +
+                   " and never comes to it");
+    }
+}
+
 void Data_checker::check_level(int number)
 {
     const std::string name = Game::Level_loader::level_file_of(number);
-    if (!exists(name)) {
-        report(name, 0, "is missing: the game plays the levels 1 to 3 in a row");
-        return;
-    }
     auto& slot = files[name];
     slot = std::make_unique<Xml_file>(name);
     const Xml_file& level = *slot;
@@ -487,7 +508,7 @@ void Data_checker::build_for_real()
           [&] { std::make_shared<Game::Display_confirmation>(renderer, window, &model); });
     build("settings_menu.xml",
           [&] { std::make_shared<Game::Settings_menu>(renderer, window, &settings, &model); });
-    for (int number = 1; number <= Game::Vossmere::last_level; ++number) {
+    for (int number = 1; number <= levels; ++number) {
         const std::string file = Game::Level_loader::level_file_of(number);
         build(file, [&] {
             auto level = std::make_shared<Game::Level>(renderer, window, &model);

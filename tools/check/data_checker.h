@@ -42,6 +42,8 @@ public:
     Data_checker(GE::Render_context* renderer, GE::App_window* window);
 
     std::vector<Problem> check();
+    // The levels the game plays, level_1.xml to level_<levels>.xml, once checked.
+    int levels = 0;
 
 private:
     // The parsed file, read once; checks its elements the first time. Null when it cannot be
@@ -64,6 +66,8 @@ private:
                           const pugi::xml_node& root);
     void check_screen(const Game::Screen_contract& screen);
     void check_level(int number);
+    // A level file after a gap in the run ("level_5.xml" with no "level_4.xml") is never played.
+    void check_level_run();
     void check_scene(const Xml_file& level, const pugi::xml_node& scene, int doors_before);
     // A view has a description, and so has its door; once for each file, however many levels
     // show it.

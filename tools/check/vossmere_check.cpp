@@ -80,7 +80,8 @@ int main(int argc, char* argv[])
         std::filesystem::current_path(data);
         const GE::SDL_lifetime sdl;
         GE::App app("vossmere-check", 0xFFFFFFFF, GE::Window_settings{});
-        auto problems = Tools::Data_checker(&app.render_context, &app.window).check();
+        Tools::Data_checker checker(&app.render_context, &app.window);
+        auto problems = checker.check();
         check_translations(*options, problems);
         for (const auto& problem : problems)
             std::cerr << Tools::to_string(problem) << '\n';
@@ -95,7 +96,9 @@ int main(int argc, char* argv[])
         if (warnings > 0)
             std::cerr << data << ": " << warnings << " warning(s)\n";
         else
-            std::cout << data << ": every screen, level, sound and translation is in order\n";
+            std::cout << data << ": levels 1 to " << checker.levels
+                      << " played in a row; every screen, level, sound and translation is in "
+                         "order\n";
         return 0;
     } catch (const std::exception& error) {
         std::cerr << "vossmere-check: " << GE::error_text(error) << '\n';
