@@ -60,6 +60,8 @@ int play(const Game::Options& options)
         Game::start_application(model, [&timeline](const char* phase) { timeline.passed(phase); });
     if (options.level > 0)
         app->start_at(options.level, options.view);
+    if (options.watch)
+        app->watch_data();
     if (!timeline.printing)
         app->run();
     return 0;

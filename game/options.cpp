@@ -35,6 +35,10 @@ Options Options::read(std::span<const char* const> arguments)
     for (std::size_t at = 0; at < arguments.size(); ++at) {
         const std::string_view option = arguments[at];
         const char* value = at + 1 < arguments.size() ? arguments[at + 1] : nullptr;
+        if (option == "--watch") {
+            options.watch = true;
+            continue;
+        }
         if (option == "--level") {
             options.level = number_of(option, value);
         } else if (option == "--view") {

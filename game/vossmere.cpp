@@ -239,6 +239,9 @@ bool Vossmere::handle_input(const SDL_Event& event)
             if (captions.expire())
                 request_frame();
             time_captions();
+        } else if (data_watch && data_watch->ticked(event)) {
+            if (data_watch->changed())
+                act(Action::reload);
         } else if (!display.handle_tick(event)) {
             repaint_if_lost(event);
         }
@@ -533,6 +536,8 @@ void Vossmere::enter_chosen_door()
     load_level(); // ready for the next game
     GE::play_music("completion_music");
 }
+
+void Vossmere::watch_data() { data_watch = std::make_unique<Data_watch>(); }
 
 void Vossmere::start_at(std::int32_t level, std::int32_t view)
 {

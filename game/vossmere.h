@@ -8,6 +8,7 @@
 #include "engine/ui/focus.h"
 #include "engine/widgets/captions.h"
 #include "game/action_table.h"
+#include "game/data_watch.h"
 #include "game/display_change.h"
 #include "game/languages.h"
 #include "game/narrator.h"
@@ -86,6 +87,9 @@ public:
     // Shows and speaks the game in `code` from now on. A catalogue that cannot be read leaves it
     // in English: answers why, for the bottom of the screen; empty when all went well.
     std::string use_language(const std::string& code);
+    // Reads the screens and the current level again, as F5 does, whenever a file of the data
+    // folder changes from now on (for a level maker's saves).
+    void watch_data();
     // Skips the main menu: plays level `level` from its view `view` (both from 1). Throws
     // GE_runtime_error for a level or a view the data does not have.
     void start_at(std::int32_t level, std::int32_t view);
@@ -134,6 +138,8 @@ public:
     static constexpr const char* muted_mark_file = "muted.png";
     // Each sound's caption.
     static const std::string captions_file;
+    // The data folder's files, watched for a level maker's saves; none unless asked for.
+    std::unique_ptr<Data_watch> data_watch;
     // What went wrong last (a reload, a save), at the bottom of the screen.
     Problem_line problems;
     // A new display mode, and the question whether to keep it.

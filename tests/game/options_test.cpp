@@ -5,13 +5,15 @@ namespace {
 
 using Arguments = std::vector<const char*>;
 
-TEST(Options, read_a_level_and_a_view_and_refuse_anything_else_with_the_usage_line)
+TEST(Options, read_a_level_a_view_and_the_watch_and_refuse_anything_else_with_the_usage_line)
 {
-    for (const auto& [arguments, level, view] :
-         {std::tuple{Arguments{}, 0, 1}, std::tuple{Arguments{"--level", "2"}, 2, 1},
-          std::tuple{Arguments{"--view", "3", "--level", "12"}, 12, 3}}) {
+    for (const auto& [arguments, level, view, watch] :
+         {std::tuple{Arguments{}, 0, 1, false}, std::tuple{Arguments{"--level", "2"}, 2, 1, false},
+          std::tuple{Arguments{"--watch", "--view", "3", "--level", "12"}, 12, 3, true},
+          std::tuple{Arguments{"--watch"}, 0, 1, true}}) {
         const auto options = Game::Options::read(arguments);
-        EXPECT_EQ(std::pair(options.level, options.view), std::pair(level, view));
+        EXPECT_EQ(std::tuple(options.level, options.view, options.watch),
+                  std::tuple(level, view, watch));
     }
     const std::string usage = std::string("\n") + Game::Options::usage;
     for (const auto& [arguments, why] : std::vector<std::pair<Arguments, std::string>>{

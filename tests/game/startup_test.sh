@@ -50,7 +50,7 @@ expect stderr "Vossmere: There is no level 4: the data folder has levels 1 to 3"
 options=(--lvel 2)
 run "$data" SDL_AUDIODRIVER=dummy
 expect "exit status" 1 "$?"
-expect stderr "Vossmere: Unknown option --lvel|usage: vossmere [--level N [--view V]]" \
+expect stderr "Vossmere: Unknown option --lvel|usage: vossmere [--level N [--view V]] [--watch]" \
   "$(tr -d '\r' <"$scratch/err" | paste -sd'|')"
 options=()
 

@@ -1,9 +1,11 @@
 #include "engine/widgets/button.h"
+#include "engine/widgets/label.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
 #include "game/level.h"
 #include "game/main_menu.h"
 #include "game/play_ui.h"
+#include "game/problem_line.h"
 #include "tests/support/game_data.h"
 
 #include <SDL_mixer.h>
@@ -85,6 +87,43 @@ TEST_F(Game_flow, starts_where_a_level_maker_asks_skipping_the_menu)
               "level_3.xml has no view 7: it has views 1 to 6");
     EXPECT_EQ(Support::error_of([&] { app->start_at(4, 1); }),
               "There is no level 4: the data folder has levels 1 to 3");
+}
+
+// A level maker's saves, seen by the watch's look twice a second: the level read again where the
+// player stands, a broken file said at the bottom until it is mended, and no frame for a look
+// that finds nothing new.
+TEST_F(Game_flow, watching_the_data_reloads_after_a_save_in_place_and_draws_nothing_while_idle)
+{
+    app->start_at(1, 3);
+    app->watch_data();
+    const auto look_drew = [this] {
+        Support::push_sdl_event(SDL_QUIT); // the frames asked for before
+        app->run();
+        app->render_context.fill_rect({0, 0, 1, 1}, 0xFF0000FF);
+        run_over(app->data_watch->tick(), 1);
+        return !Support::region_is(app->render_context.renderer, {0, 0, 1, 1}, Support::red);
+    };
+    const auto level = app->current_level;
+    EXPECT_FALSE(look_drew());
+    EXPECT_EQ(app->current_level, level);
+
+    Support::write_level("level_1.xml", {"1", "2", "4", "5", "clocks"});
+    EXPECT_TRUE(look_drew());
+    EXPECT_EQ(std::pair(app->current_level->current_scene, app->current_level->correct_door_label),
+              std::pair(2, std::string("4")))
+        << "the third view, its clocks counting new doors";
+    Support::write_file("clocks.xml", "<scene><rect");
+    EXPECT_TRUE(look_drew());
+    const auto shown = [this] {
+        return app->problems.label && app->has_child(app->problems.label);
+    };
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(app->problems.label->text, "level_1.xml: scene \"clocks.xml\": Can not load a file "
+                                         "with Scene");
+    Support::write_file("clocks.xml", R"(<scene description="Clocks"><rect/></scene>)");
+    EXPECT_TRUE(look_drew());
+    EXPECT_FALSE(shown()) << "mended";
+    EXPECT_FALSE(look_drew());
 }
 
 TEST_F(Game_flow, a_level_file_broken_while_the_game_runs_ends_it_with_the_files_name)
