@@ -76,6 +76,11 @@ const std::vector<Binding>& table()
          "view, with the same right door and the dialogs open as they were (for level makers; a "
          "broken file or a half-saved image is named at the bottom of the screen and the game "
          "goes on as it was)"},
+        {Action::hotspots,
+         {{SDLK_F3}},
+         {},
+         "in a game started with --watch: outline every object that reacts to the mouse or "
+         "takes the focus, with its id (F3 again hides them)"},
     };
     return rows;
 }

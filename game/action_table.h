@@ -28,6 +28,7 @@ enum class Action {
     speech,
     repeat,
     reload,
+    hotspots,
 };
 
 // A key, with the modifier it needs (Shift+Tab, Alt+Enter).

@@ -195,6 +195,7 @@ void Vossmere::render()
 
     draw(canvas.left, 0);
     focus.draw(*this, render_context, canvas.left, canvas.scale);
+    hotspots.draw(*this, render_context, canvas.left, canvas.scale);
     if (captions.shown() > 0)
         captions.draw({canvas.left, 0, canvas.canvas_width, window_height}, canvas.scale);
     if (GE::is_muted())
@@ -266,6 +267,12 @@ void Vossmere::act(Action action)
         return;
     case Action::reload:
         Reload(*this).run();
+        request_frame();
+        return;
+    case Action::hotspots:
+        if (!data_watch)
+            return; // a player's game shows none
+        hotspots.shown = !hotspots.shown;
         request_frame();
         return;
     case Action::mute:

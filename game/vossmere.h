@@ -10,6 +10,7 @@
 #include "game/action_table.h"
 #include "game/data_watch.h"
 #include "game/display_change.h"
+#include "game/hotspots.h"
 #include "game/languages.h"
 #include "game/narrator.h"
 #include "game/problem_line.h"
@@ -140,6 +141,8 @@ public:
     static const std::string captions_file;
     // The data folder's files, watched for a level maker's saves; none unless asked for.
     std::unique_ptr<Data_watch> data_watch;
+    // The outlines of what reacts to the mouse or the focus, which F3 shows in a watched game.
+    Hotspots hotspots;
     // What went wrong last (a reload, a save), at the bottom of the screen.
     Problem_line problems;
     // A new display mode, and the question whether to keep it.

@@ -4,6 +4,12 @@
 
 namespace GE {
 
+bool Event_target::listens_to(const std::string& name) const
+{
+    const auto found = listeners.find(name);
+    return found != listeners.end() && !found->second.empty();
+}
+
 void Event_target::add_event_listener(const std::string& name, Event_listener listener)
 {
     listeners[name].push_back(std::move(listener));

@@ -28,6 +28,9 @@ public:
     virtual void dispatch_event(Event& event);
     void dispatch_event(const std::string& name);
 
+    // Whether a listener waits for `name`.
+    bool listens_to(const std::string& name) const;
+
 protected:
     // Calls the listeners of `name` that exist when the call starts; `before_each` decides
     // whether each one runs. Safe against listeners that add to or remove from that list.

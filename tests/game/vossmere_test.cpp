@@ -2,10 +2,12 @@
 #include "engine/widgets/label.h"
 #include "game/complete_ui.h"
 #include "game/confirmation.h"
+#include "game/hotspots.h"
 #include "game/level.h"
 #include "game/main_menu.h"
 #include "game/play_ui.h"
 #include "game/problem_line.h"
+#include "game/scene.h"
 #include "tests/support/game_data.h"
 
 #include <SDL_mixer.h>
@@ -124,6 +126,34 @@ TEST_F(Game_flow, watching_the_data_reloads_after_a_save_in_place_and_draws_noth
     EXPECT_TRUE(look_drew());
     EXPECT_FALSE(shown()) << "mended";
     EXPECT_FALSE(look_drew());
+}
+
+TEST_F(Game_flow, f3_outlines_what_takes_a_click_or_the_focus_only_in_a_watched_game)
+{
+    app->start_at(1, 1);
+    auto& door = *app->current_level->scenes.front()->find_child("door_hit");
+    const GE::Screen_rect rect = door.get_screen_rect(); // the window is the canvas, at 4:3
+    const auto framed = [&] {
+        return Support::region_is(
+            app->render_context.renderer,
+            {static_cast<int>(rect.x), static_cast<int>(rect.y + rect.h / 2), 1, 1},
+            Game::Hotspots::colour);
+    };
+    const auto named = [&] { // some of the id's letters, above the frame
+        const SDL_Rect above{static_cast<int>(rect.x), static_cast<int>(rect.y) - 12, 60, 12};
+        const auto pixels = Support::read_pixels(app->render_context.renderer, above);
+        return std::any_of(pixels.begin(), pixels.end(), [](SDL_Color pixel) {
+            return pixel.r > 200 && pixel.g < 60 && pixel.b > 200;
+        });
+    };
+    press(SDLK_F3);
+    EXPECT_FALSE(framed()) << "a player's game shows none";
+    app->watch_data();
+    press(SDLK_F3);
+    EXPECT_TRUE(framed());
+    EXPECT_TRUE(named());
+    press(SDLK_F3);
+    EXPECT_FALSE(framed() || named());
 }
 
 TEST_F(Game_flow, a_level_file_broken_while_the_game_runs_ends_it_with_the_files_name)
