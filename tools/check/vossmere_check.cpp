@@ -1,14 +1,16 @@
-// vossmere-check [--catalogues PO_DIR] [--pseudo] DATA_DIR: reports every problem of a data
-// folder of the game, each with its file and line, and exits with 1 when there is one (2 when the
-// check itself cannot run). Warnings are reported too, but leave the status 0. With
-// --catalogues, also those of each translator's catalogue (*.po) in PO_DIR; with --pseudo, the
-// texts that would not fit in the pseudo-language.
+// vossmere-check [--catalogues PO_DIR] [--pseudo] [--sheet OUT.png] DATA_DIR: reports every
+// problem of a data folder of the game, each with its file and line, and exits with 1 when there
+// is one (2 when the check itself cannot run). Warnings are reported too, but leave the status 0.
+// With --catalogues, also those of each translator's catalogue (*.po) in PO_DIR; with --pseudo,
+// the texts that would not fit in the pseudo-language; with --sheet, it also draws every view of
+// every level into one PNG.
 #include "engine/core/app.h"
 #include "engine/core/error_text.h"
 #include "engine/core/sdl_lifetime.h"
 #include "engine/core/window_settings.h"
 #include "tools/check/catalogue_checker.h"
 #include "tools/check/data_checker.h"
+#include "tools/check/view_sheet.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -24,6 +26,7 @@ struct Options {
     std::string data;
     std::filesystem::path catalogues; // empty: none checked
     bool pseudo = false;
+    std::filesystem::path sheet; // empty: none drawn
 };
 
 // The options of the command line; none when they are not ones the command knows.
@@ -36,6 +39,8 @@ std::optional<Options> read_options(int argc, char* argv[])
             options.catalogues = std::filesystem::absolute(argv[++at]);
         else if (argument == "--pseudo")
             options.pseudo = true;
+        else if (argument == "--sheet" && at + 1 < argc)
+            options.sheet = std::filesystem::absolute(argv[++at]);
         else if (options.data.empty() && !argument.starts_with("-"))
             options.data = argument;
         else
@@ -70,7 +75,8 @@ int main(int argc, char* argv[])
 {
     const auto options = read_options(argc, argv);
     if (!options) {
-        std::cerr << "usage: vossmere-check [--catalogues PO_DIR] [--pseudo] DATA_DIR\n";
+        std::cerr << "usage: vossmere-check [--catalogues PO_DIR] [--pseudo] [--sheet OUT.png] "
+                     "DATA_DIR\n";
         return 2;
     }
     const char* data = options->data.c_str();
@@ -83,6 +89,13 @@ int main(int argc, char* argv[])
         Tools::Data_checker checker(&app.render_context, &app.window);
         auto problems = checker.check();
         check_translations(*options, problems);
+        if (!options->sheet.empty())
+            try {
+                Tools::View_sheet(&app.render_context, &app.window).write(options->sheet.string());
+                std::cout << options->sheet.string() << ": every view of every level\n";
+            } catch (const std::exception& error) {
+                problems.push_back({options->sheet.string(), 0, GE::error_text(error)});
+            }
         for (const auto& problem : problems)
             std::cerr << Tools::to_string(problem) << '\n';
         const auto warnings =
