@@ -11,13 +11,18 @@ using Data_checker = Support::Headless_test;
 TEST_F(Data_checker, passes_a_whole_folder_and_reports_every_problem_of_a_broken_one)
 {
     Support::write_game_data();
+    int levels = 0; // the run of levels the last check found
     const auto check = [&] {
         Strings found;
-        for (const auto& problem : Tools::Data_checker(context(), &app->window).check())
+        Tools::Data_checker checker(context(), &app->window);
+        for (const auto& problem : checker.check())
             found.push_back(Tools::to_string(problem));
+        levels = checker.levels;
         return found;
     };
-    EXPECT_EQ(check(), Strings{});
+    Support::write_level("level_4.xml", {"6", "7", "8", "clocks"});
+    EXPECT_EQ(std::pair(check(), levels), std::pair(Strings{}, 4));
+    std::filesystem::remove("level_4.xml");
     // A prop under the turn arrows, which the test data stacks at the top left, is only a warning:
     // the level is built and played all the same.
     Support::write_file("clocks.xml",
@@ -116,6 +121,7 @@ TEST_F(Data_checker, passes_a_whole_folder_and_reports_every_problem_of_a_broken
                            "cannot hear it would not know",
                            "captions.xml:10: a caption for \"whisper\", which the game never plays",
                        }));
+    EXPECT_EQ(levels, 3) << "level_5.xml, after a gap, is not one of them";
 }
 
 } // namespace
