@@ -30,35 +30,42 @@ struct Locales_deleter {
 
 } // namespace
 
+std::vector<std::string> Languages::codes()
+{
+    std::vector<std::string> found;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (entry.path().extension() == ".mo")
+            found.push_back(entry.path().stem().string());
+    std::sort(found.begin(), found.end());
+    found.insert(found.begin(), "en");
+    return found;
+}
+
 std::vector<Languages::Choice> Languages::available()
 {
     std::vector<Choice> choices;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-        if (entry.path().extension() == ".mo") {
-            const std::string code = entry.path().stem().string();
-            try {
-                choices.push_back({code, own_name(GE::Catalogue::load(catalogue_file(code)))});
-            } catch (const GE::GE_runtime_error&) {
-                choices.push_back({code, code});
-            }
+    for (const auto& code : codes()) {
+        try {
+            const auto catalogue =
+                code == "en" ? GE::Catalogue{} : GE::Catalogue::load(catalogue_file(code));
+            choices.push_back({code, own_name(catalogue)});
+        } catch (const GE::GE_runtime_error&) {
+            choices.push_back({code, code});
         }
-    std::sort(choices.begin(), choices.end(),
-              [](const Choice& a, const Choice& b) { return a.code < b.code; });
-    choices.insert(choices.begin(), {"en", own_name({})});
+    }
     return choices;
 }
 
-std::string Languages::preferred(const std::vector<Choice>& choices)
+std::string Languages::preferred(const std::vector<std::string>& codes)
 {
     const std::unique_ptr<SDL_Locale, Locales_deleter> locales(SDL_GetPreferredLocales());
     for (const SDL_Locale* locale = locales.get(); locale && locale->language; ++locale) {
         const std::string language = locale->language;
         const std::string regional = locale->country ? language + "_" + locale->country : language;
         for (const std::string& code : {regional, language})
-            for (const auto& choice : choices)
-                if (choice.code == code)
-                    return choice.code;
+            if (std::find(codes.begin(), codes.end(), code) != codes.end())
+                return code;
     }
     return "en";
 }

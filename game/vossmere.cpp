@@ -95,9 +95,8 @@ Vossmere::Vossmere(const std::string& title, std::uint32_t clear_colour,
         speech.available();
     speech.enabled = settings.speech || GE::Speech::logging();
     pass(passed, "window");
-    languages = Languages::available();
     const std::string trouble = use_language(
-        settings.language.empty() ? Languages::preferred(languages) : settings.language);
+        settings.language.empty() ? Languages::preferred(Languages::codes()) : settings.language);
     main_menu = build_main_menu();
     add_child(main_menu);
     if (!trouble.empty())
@@ -128,6 +127,8 @@ std::shared_ptr<Settings_menu> Vossmere::build_settings_menu()
             std::make_shared<Settings_menu>(&render_context, &window, settings, model, *displays);
         if (!speech.available())
             menu->show_speech_unavailable();
+        if (languages.empty()) // each catalogue read for its name once, when first listed
+            languages = Languages::available();
         menu->fill_language_list(languages, GE::Language::current().code());
         return menu;
     });

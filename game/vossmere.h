@@ -131,7 +131,7 @@ public:
     // The levels are played in a row, from 1 to this one: as many as the data folder has, counted
     // at the start and on each reload.
     std::int32_t last_level = 1;
-    // The languages the data folder has, found once at the start.
+    // The languages the data folder has, with their names, read when the settings first list them.
     std::vector<Languages::Choice> languages;
     // Where the settings screen finds the display modes it offers.
     const GE::Display_source* displays = &GE::sdl_displays();

@@ -137,17 +137,17 @@ void every_view(Game::Vossmere& app, Photographer& camera)
 // by its code ("de/main_menu.png").
 void languages(Game::Vossmere& app, const std::filesystem::path& out)
 {
-    for (const auto& choice : app.languages) {
-        if (choice.code == "en")
+    for (const auto& code : Game::Languages::codes()) {
+        if (code == "en")
             continue;
-        if (const std::string trouble = app.use_language(choice.code); !trouble.empty())
+        if (const std::string trouble = app.use_language(code); !trouble.empty())
             throw GE::GE_runtime_error(trouble);
         // The main menu built anew in the language, and shown, as after the settings' Apply
         // (which shows the screen the model holds: at the start, none yet).
         app.model->set_screen(Game::Screens::main_menu);
         app.model->dispatch_event(Game::Events::apply_settings);
-        std::filesystem::create_directories(out / choice.code);
-        Photographer camera(app, out / choice.code);
+        std::filesystem::create_directories(out / code);
+        Photographer camera(app, out / code);
         camera.shoot("main_menu");
         app.model->set_screen(Game::Screens::settings_menu);
         camera.shoot("settings");
