@@ -98,13 +98,7 @@ TEST_F(Game_flow, watching_the_data_reloads_after_a_save_in_place_and_draws_noth
 {
     app->start_at(1, 3);
     app->watch_data();
-    const auto look_drew = [this] {
-        Support::push_sdl_event(SDL_QUIT); // the frames asked for before
-        app->run();
-        app->render_context.fill_rect({0, 0, 1, 1}, 0xFF0000FF);
-        run_over(app->data_watch->tick(), 1);
-        return !Support::region_is(app->render_context.renderer, {0, 0, 1, 1}, Support::red);
-    };
+    const auto look_drew = [this] { return drew_after(app->data_watch->tick()); };
     const auto level = app->current_level;
     EXPECT_FALSE(look_drew());
     EXPECT_EQ(app->current_level, level);

@@ -161,15 +161,21 @@ protected:
     // the game over them, and answers whether it drew a frame.
     bool press(SDL_Keycode key, Uint16 modifiers = KMOD_NONE, Uint8 repeat = 0)
     {
-        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-        push_sdl_event(SDL_QUIT); // first draws the frame a click may have asked for
-        app->run();
-        app->render_context.fill_rect({0, 0, 1, 1}, 0xFF0000FF);
         SDL_Event event{};
         event.type = SDL_KEYDOWN;
         event.key.keysym.sym = key;
         event.key.keysym.mod = modifiers;
         event.key.repeat = repeat;
+        return drew_after(event);
+    }
+
+    // Queues `event` and a quit, runs the game over them, and answers whether it drew a frame.
+    bool drew_after(SDL_Event event)
+    {
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        push_sdl_event(SDL_QUIT); // first draws the frame a click may have asked for
+        app->run();
+        app->render_context.fill_rect({0, 0, 1, 1}, 0xFF0000FF);
         SDL_PushEvent(&event);
         push_sdl_event(SDL_QUIT);
         app->run();
