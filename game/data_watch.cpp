@@ -4,6 +4,14 @@ namespace Game {
 
 Data_watch::Data_watch() : seen(look()) {}
 
+void Data_watch::pause() { ticker.reset(); }
+
+void Data_watch::resume()
+{
+    if (!ticker)
+        ticker.emplace(interval_ms);
+}
+
 bool Data_watch::changed()
 {
     Look now = look();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -21,17 +22,22 @@ public:
     Data_watch();
 
     // Whether `event` is this watch's tick.
-    bool ticked(const SDL_Event& event) const { return ticker.ticked(event); }
+    bool ticked(const SDL_Event& event) const { return ticker && ticker->ticked(event); }
+    // Stops the ticks (the game out of sight), or starts them again; what was saved meanwhile is
+    // found at the first look after.
+    void pause();
+    void resume();
+    bool paused() const { return !ticker; }
     // Whether a file was written, added or removed since the last look; looks again.
     bool changed();
-    // The event each tick queues.
-    SDL_Event tick() const { return ticker.tick(); }
+    // The event each tick queues. Throws std::bad_optional_access while paused.
+    SDL_Event tick() const { return ticker.value().tick(); }
 
 private:
     using Look = std::map<std::string, std::pair<std::filesystem::file_time_type, std::uintmax_t>>;
     static Look look();
 
-    GE::Ticker ticker{interval_ms};
+    std::optional<GE::Ticker> ticker{std::in_place, interval_ms};
     Look seen;
 };
 

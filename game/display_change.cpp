@@ -88,6 +88,14 @@ void Display_change::stop_if_hidden()
         countdown.reset();
 }
 
+void Display_change::pause() { countdown.reset(); }
+
+void Display_change::resume()
+{
+    if (asking() && !countdown)
+        countdown = std::make_unique<GE::Ticker>(1000);
+}
+
 bool Display_change::asking() const { return dialog && app.has_child(dialog); }
 
 void Display_change::close_dialog()

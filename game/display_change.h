@@ -41,6 +41,9 @@ public:
     // shown, whatever took it away, ends at its next tick instead.
     bool handle_tick(const SDL_Event& event);
     bool asking() const;
+    // Stops the countdown where it is (the game out of sight), or lets it go on.
+    void pause();
+    void resume();
 
     // The dialog, also while it is not shown.
     std::shared_ptr<Display_confirmation> dialog;

@@ -25,7 +25,7 @@ namespace Game {
 
 namespace {
 
-constexpr int modes_per_display = 10;
+constexpr int most_modes = 10;
 constexpr SDL_Color highlighted{200, 0, 0, 255};
 constexpr float message_y = 1000;
 
@@ -73,7 +73,7 @@ Settings_menu::Settings_menu(GE::Render_context* renderer, GE::App_window* windo
     language_list->add_event_listener(GE::mouse_button_up_event,
                                       [this](GE::Event&) { choose_language(); });
     resolution_list = &found.get<GE::Drop_down_list>("resolution_list");
-    fill_resolution_list(modes_per_display);
+    fill_resolution_list(most_modes);
     resolution_list->selected_index = current_resolution_index();
     resolution_list->add_event_listener(GE::mouse_button_up_event,
                                         [this](GE::Event&) { fit_resolution_list(); });
@@ -91,11 +91,11 @@ Settings_menu::Settings_menu(GE::Render_context* renderer, GE::App_window* windo
         *apply_button, "click", [this] { apply(); }, true, Answers::confirm);
 }
 
-void Settings_menu::fill_resolution_list(std::int32_t per_display)
+void Settings_menu::fill_resolution_list(std::int32_t most)
 {
     std::vector<std::string> modes;
-    GE::list_display_modes(modes, per_display, *displays);
-    offered_per_display = per_display;
+    GE::list_display_modes(modes, most, displays->window_display(*window), *displays);
+    offered_at_most = most;
     resolution_labels.clear();
     resolution_list->items.clear();
     for (const auto& text : modes) {
@@ -138,10 +138,8 @@ void Settings_menu::fit_resolution_list()
 {
     if (!resolution_list->is_open)
         return;
-    const int display_count = std::max(displays->display_count(), 1);
-    const std::int32_t share =
-        std::clamp(resolution_list->rows_that_fit() / display_count, 1, modes_per_display);
-    if (share == offered_per_display)
+    const std::int32_t share = std::clamp(resolution_list->rows_that_fit(), 1, most_modes);
+    if (share == offered_at_most)
         return;
     const std::string chosen = without_spaces(resolution_list->get_selected_text());
     fill_resolution_list(share);

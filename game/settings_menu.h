@@ -28,7 +28,8 @@ namespace Game {
 // and dispatches "apply_settings"); "back" returns to the main menu and forgets the choice.
 class Settings_menu : public Screen {
 public:
-    // Builds the screen from "settings_menu.xml" and fills the list with the displays' modes.
+    // Builds the screen from "settings_menu.xml" and fills the list with the modes of the display
+    // the window is on.
     // Throws GE_runtime_error naming the file and the id when an object of the screen is missing.
     Settings_menu(GE::Render_context* renderer, GE::App_window* window,
                   GE::Window_settings* settings, GE::Game_model* model,
@@ -37,10 +38,9 @@ public:
     // The entry showing the current resolution; otherwise the second entry, or the first when
     // there are fewer than two.
     std::int32_t current_resolution_index() const;
-    // While the list is open, offers only as many entries as it shows whole in the window, shared
-    // alike between the displays (at least one each); the chosen entry stays chosen if it is still
-    // offered. A click that opens the list calls it: rows can be measured only once the screen is
-    // in the window.
+    // While the list is open, offers only as many entries as it shows whole in the window (at
+    // least one); the chosen entry stays chosen if it is still offered. A click that opens the list
+    // calls it: rows can be measured only once the screen is in the window.
     void fit_resolution_list();
 
     // Whether the volumes, captions or spoken descriptions changed since the screen was built:
@@ -81,8 +81,8 @@ public:
     void show_message(const std::string& text);
 
 private:
-    // Lists up to `per_display` modes of each display.
-    void fill_resolution_list(std::int32_t per_display);
+    // Lists up to `most` modes of the window's display.
+    void fill_resolution_list(std::int32_t most);
     // The entry showing `resolution` ("1024x768"); -1 when none does.
     std::int32_t index_of(const std::string& resolution) const;
     // Shows `checked` on `checkbox`, with the image of its hover.
@@ -97,7 +97,7 @@ private:
     void choose_language();
 
     std::shared_ptr<GE::Font> font;
-    std::int32_t offered_per_display = 0;
+    std::int32_t offered_at_most = 0;
     std::vector<std::string> language_codes; // of the language list's rows, in their order
 };
 

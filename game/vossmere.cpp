@@ -227,7 +227,8 @@ bool Vossmere::handle_input(const SDL_Event& event)
         int x = 0;
         int y = 0;
         SDL_GetMouseState(&x, &y);
-        return dispatch_mouse_event(event.type, static_cast<float>(x), static_cast<float>(y));
+        const SDL_FPoint pixel = pixel_at(x, y);
+        return dispatch_mouse_event(event.type, pixel.x, pixel.y);
     }
     case SDL_KEYDOWN:
         return handle_key(event.key);
@@ -245,6 +246,9 @@ bool Vossmere::handle_input(const SDL_Event& event)
             if (data_watch->changed())
                 act(Action::reload);
         } else if (!display.handle_tick(event)) {
+            if (event.type == SDL_WINDOWEVENT &&
+                event.window.event == SDL_WINDOWEVENT_DISPLAY_CHANGED)
+                rebuild_for_display(); // the settings list the modes of the window's display
             repaint_if_lost(event);
         }
         return true;
@@ -333,6 +337,28 @@ void Vossmere::send_to_screens(Action action)
         if (asked.changed_something || !asked.propagating)
             return;
     }
+}
+
+void Vossmere::visibility_changed(bool now_visible)
+{
+    GE::set_paused(!now_visible);
+    if (!now_visible) {
+        display.pause();
+        captions_timer.reset();
+        if (data_watch)
+            data_watch->pause();
+        return;
+    }
+    display.resume();
+    time_captions();
+    if (data_watch)
+        data_watch->resume();
+    request_frame();
+}
+
+void Vossmere::focus_changed(bool now_focused)
+{
+    GE::set_background_muted(!now_focused && settings->background_mute);
 }
 
 void Vossmere::rebuild_for_display()

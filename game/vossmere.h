@@ -161,6 +161,13 @@ public:
     // Enter on the focused object through the focus, the rest through the screens.
     void act(Action action);
 
+protected:
+    // Out of sight the game stands still: the sound pauses, and so do the display dialog's
+    // countdown, the captions' timer and the data watch, so that nothing wakes it.
+    void visibility_changed(bool now_visible) override;
+    // Mutes the game while another window has the focus, for a player who chose so.
+    void focus_changed(bool now_focused) override;
+
 private:
     using Reaction = void (*)(Vossmere&);
     // The model's events and the reaction to each, in the order they are registered.

@@ -1,11 +1,13 @@
 #include "engine/core/app.h"
 
 #include "engine/core/wait_event.h"
+#include "engine/resources/audio.h"
 #include "engine/resources/resources.h"
 #include "engine/resources/texture.h"
 
 #include <SDL_events.h>
 #include <SDL_render.h>
+#include <SDL_video.h>
 
 namespace GE {
 
@@ -35,6 +37,7 @@ bool picture_lost(const SDL_Event& event)
 App::App(const std::string& title, std::uint32_t clear_colour, const Window_settings& settings)
     : window(title, settings), render_context(window, clear_colour)
 {
+    measure_output(); // the pointer is mapped right before the first frame too
 }
 
 App::~App()
@@ -77,6 +80,52 @@ void App::measure_output()
     }
 }
 
+SDL_FPoint App::pixel_at(int x, int y) const
+{
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window.handle, &width, &height);
+    if (width <= 0 || height <= 0)
+        return {static_cast<float>(x), static_cast<float>(y)};
+    return {static_cast<float>(x) * static_cast<float>(window.width) / static_cast<float>(width),
+            static_cast<float>(y) * static_cast<float>(window.height) / static_cast<float>(height)};
+}
+
+void App::follow_window(const SDL_Event& event)
+{
+    if (event.type != SDL_WINDOWEVENT)
+        return;
+    const bool was_visible = visible();
+    switch (event.window.event) {
+    case SDL_WINDOWEVENT_MINIMIZED:
+        minimised = true;
+        break;
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+        minimised = false;
+        break;
+    case SDL_WINDOWEVENT_HIDDEN:
+        hidden = true;
+        break;
+    case SDL_WINDOWEVENT_SHOWN:
+        hidden = false;
+        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+    case SDL_WINDOWEVENT_FOCUS_LOST: {
+        const bool now_focused = event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
+        if (now_focused != has_focus) {
+            has_focus = now_focused;
+            focus_changed(has_focus);
+        }
+        return;
+    }
+    default:
+        return;
+    }
+    if (visible() != was_visible)
+        visibility_changed(visible());
+}
+
 void App::run()
 {
     SDL_Event event;
@@ -84,12 +133,12 @@ void App::run()
         if (!next_event(event)) {
             // Nothing is waiting: a pass that redraws on its own, or a wake-up for the
             // controllers, which found nothing to draw for.
-            if (redraw_each_pass)
+            if (redraw_each_pass && visible())
                 render();
             continue;
         }
         const bool quit = handle_pass(event);
-        if (frame_requested || redraw_each_pass) {
+        if ((frame_requested || redraw_each_pass) && visible()) {
             frame_requested = false;
             render();
         }
@@ -100,6 +149,9 @@ void App::run()
 
 bool App::next_event(SDL_Event& event)
 {
+    // Out of sight there is nothing to draw and no pad to read: sleep until something happens.
+    if (!visible())
+        return wait_event(event);
     // Read when due, not only when the wait times out: a pointer that keeps moving would
     // otherwise leave the controllers unread.
     if (controllers.ms_until_update() == 0)
@@ -111,14 +163,20 @@ bool App::next_event(SDL_Event& event)
     return wait_event(event, controllers.ms_until_update());
 }
 
+bool App::handle_one(const SDL_Event& event)
+{
+    follow_window(event);
+    if (controllers.handle(event) || handle_audio_device_event(event))
+        return true;
+    return handle_sdl_event(event);
+}
+
 bool App::handle_pass(const SDL_Event& first)
 {
     bool quit = false;
     SDL_Event event = first;
     do {
-        if (event.type == SDL_QUIT)
-            quit = true;
-        else if (!controllers.handle(event) && !handle_sdl_event(event))
+        if (event.type == SDL_QUIT || !handle_one(event))
             quit = true;
         if (exit_requested)
             quit = true;

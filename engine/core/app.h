@@ -5,6 +5,8 @@
 #include "engine/core/render_context.h"
 #include "engine/core/render_object_container.h"
 
+#include <SDL_rect.h>
+
 #include <cstdint>
 #include <string>
 
@@ -32,7 +34,8 @@ public:
     // plugged in; draws at most one frame per pass over the queue.
     virtual void run();
     // Handles one SDL event; false ends the loop. The base refuses every event. The controllers'
-    // own events (see Controllers::handle) never come here; their buttons do.
+    // own events (see Controllers::handle) and the audio devices' never come here; the
+    // controllers' buttons do.
     virtual bool handle_sdl_event(const SDL_Event& event);
 
     // Asks for one frame to be drawn once the events waiting now have been handled.
@@ -43,8 +46,18 @@ public:
     // next draw. Answers whether `event` was one of these.
     bool repaint_if_lost(const SDL_Event& event);
     // Takes the size the renderer really draws at as the window's: a fullscreen mode the display
-    // lacks gives the window its closest one, and the system may resize a window at will.
+    // lacks gives the window its closest one, the system may resize a window at will, and on a
+    // high-DPI display the renderer has more pixels than the window has points.
     void measure_output();
+    // The pixel the renderer draws at window point (x, y), as SDL reports the pointer, from the
+    // size last measured.
+    SDL_FPoint pixel_at(int x, int y) const;
+
+    // Whether the window can be seen: neither minimised nor hidden. Out of sight nothing is drawn,
+    // and the loop sleeps until an event comes.
+    bool visible() const { return !minimised && !hidden; }
+    // Whether the window has the keyboard focus.
+    bool focused() const { return has_focus; }
 
     float canvas_width = 0;
     App_window window;
@@ -53,7 +66,17 @@ public:
     bool exit_requested = false;
     bool redraw_each_pass = false;
 
+protected:
+    // Told when the window goes out of sight (minimised or hidden) or comes back, and when it
+    // loses or gains the focus, before the event that said so reaches handle_sdl_event.
+    virtual void visibility_changed(bool /*now_visible*/) {}
+    virtual void focus_changed(bool /*now_focused*/) {}
+
 private:
+    // Follows the window's state through its events.
+    void follow_window(const SDL_Event& event);
+    // Handles one event of a pass; false ends the loop.
+    bool handle_one(const SDL_Event& event);
     // Handles the events of one pass, starting with `first`; returns whether the loop must end.
     bool handle_pass(const SDL_Event& first);
     // Takes the next event, sleeping until one comes or the controllers are due to be read;
@@ -61,6 +84,9 @@ private:
     bool next_event(SDL_Event& event);
 
     bool frame_requested = false;
+    bool minimised = false;
+    bool hidden = false;
+    bool has_focus = true;
 };
 
 } // namespace GE

@@ -12,7 +12,8 @@ struct Window_settings;
 // The application's window; owns the SDL handle. width and height are the size last set by the
 // program, or measured by the application before it draws (App::measure_output).
 struct App_window {
-    // Creates a shown window of the settings' size, fullscreen if they say so.
+    // Creates a shown window of the settings' size, fullscreen if they say so, with all the pixels
+    // of a high-DPI display to draw on.
     // Throws SDL_runtime_error.
     App_window(const std::string& title, const Window_settings& settings);
     ~App_window();

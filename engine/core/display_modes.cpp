@@ -52,16 +52,23 @@ void restore(App_window& window, Window_settings& settings, const Display_source
 
 } // namespace
 
+int display_of_window(const App_window& window)
+{
+    return std::max(SDL_GetWindowDisplayIndex(window.handle), 0);
+}
+
 void change_window_mode(App_window& window, const Resolution& resolution, bool fullscreen)
 {
+    // Fullscreen fills the display the window is on (SDL takes the one holding its centre), and
+    // a window back from fullscreen stays on that display.
+    const int display = display_of_window(window);
     SDL_DisplayMode mode{};
     SDL_GetWindowDisplayMode(window.handle, &mode);
     mode.w = resolution.width;
     mode.h = resolution.height;
     // The mode only matters in fullscreen, where the display must offer one of about that size.
     SDL_DisplayMode closest{};
-    if (fullscreen && SDL_GetClosestDisplayMode(SDL_GetWindowDisplayIndex(window.handle), &mode,
-                                                &closest) == nullptr)
+    if (fullscreen && SDL_GetClosestDisplayMode(display, &mode, &closest) == nullptr)
         throw SDL_runtime_error::from_sdl();
     SDL_SetWindowDisplayMode(window.handle, &mode);
     if (fullscreen) {
@@ -72,7 +79,8 @@ void change_window_mode(App_window& window, const Resolution& resolution, bool f
     // Sized once windowed: leaving fullscreen may give the window the size it had before.
     check_sdl(SDL_SetWindowFullscreen(window.handle, 0));
     window.set_size(resolution.width, resolution.height);
-    SDL_SetWindowPosition(window.handle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    SDL_SetWindowPosition(window.handle, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                          SDL_WINDOWPOS_CENTERED_DISPLAY(display));
 }
 
 #ifdef __EMSCRIPTEN__
@@ -122,25 +130,22 @@ const Display_source& sdl_displays()
 
 #endif
 
-void list_display_modes(std::vector<std::string>& out, std::int32_t max_modes_per_display,
+void list_display_modes(std::vector<std::string>& out, std::int32_t max_modes, int display,
                         const Display_source& source)
 {
+    if (display < 0 || display >= source.display_count())
+        return;
     std::vector<std::pair<int, int>> offered;
-    const int displays = source.display_count();
-    for (int display = 0; display < displays; ++display) {
-        const int modes = source.mode_count(display);
-        std::int32_t offered_here = 0;
-        for (int index = 0; index < modes && offered_here < max_modes_per_display; ++index) {
-            const SDL_DisplayMode mode = source.mode(display, index);
-            const std::pair size{mode.w, mode.h};
-            if (mode.w <= 0 || mode.h <= 0 ||
-                static_cast<float>(mode.w) / static_cast<float>(mode.h) <= narrowest_aspect ||
-                std::find(offered.begin(), offered.end(), size) != offered.end())
-                continue;
-            offered.push_back(size);
-            ++offered_here;
-            out.push_back(letter_space(std::to_string(mode.w) + "x" + std::to_string(mode.h)));
-        }
+    const int modes = source.mode_count(display);
+    for (int index = 0; index < modes && std::ssize(offered) < max_modes; ++index) {
+        const SDL_DisplayMode mode = source.mode(display, index);
+        const std::pair size{mode.w, mode.h};
+        if (mode.w <= 0 || mode.h <= 0 ||
+            static_cast<float>(mode.w) / static_cast<float>(mode.h) <= narrowest_aspect ||
+            std::find(offered.begin(), offered.end(), size) != offered.end())
+            continue;
+        offered.push_back(size);
+        out.push_back(letter_space(std::to_string(mode.w) + "x" + std::to_string(mode.h)));
     }
 }
 

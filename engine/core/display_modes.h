@@ -14,9 +14,13 @@ struct App_window;
 struct Resolution;
 struct Window_settings;
 
-// Resizes the window and, for fullscreen, gives it the display mode of that size; a windowed
-// window is centred. Throws SDL_runtime_error when the display refuses the mode.
+// Resizes the window and, for fullscreen, gives it the display mode of that size on the display
+// the window is on; a windowed window is centred on that display. Throws SDL_runtime_error when
+// the display refuses the mode.
 void change_window_mode(App_window& window, const Resolution& resolution, bool fullscreen);
+
+// The display the window is on, as SDL says; the first when SDL cannot tell.
+int display_of_window(const App_window& window);
 
 // What the displays offer, display by display, as SDL reports it, and how the window's mode is
 // changed; tests supply their own. Each function throws SDL_runtime_error when it cannot answer.
@@ -26,16 +30,18 @@ struct Display_source {
     std::function<SDL_DisplayMode(int display, int index)> mode;
     std::function<void(App_window&, const Resolution&, bool fullscreen)> change_mode =
         change_window_mode;
+    // The display the window is on (the one holding its centre).
+    std::function<int(const App_window&)> window_display = display_of_window;
 };
 
 // The displays SDL knows.
 const Display_source& sdl_displays();
 
-// Appends, letter-spaced ("1 0 2 4 x 7 6 8"), the resolutions of 4:3 or wider that each display
-// lists, in the displays' order, up to `max_modes_per_display` of them per display. A resolution
-// listed again (at another refresh rate or pixel format, or by another display) is offered once;
-// a mode with no width or height is not offered.
-void list_display_modes(std::vector<std::string>& out, std::int32_t max_modes_per_display,
+// Appends, letter-spaced ("1 0 2 4 x 7 6 8"), the resolutions of 4:3 or wider that `display`
+// lists, in its order, up to `max_modes` of them. A resolution listed again (at another refresh
+// rate or pixel format) is offered once; a mode with no width or height is not offered, and a
+// display that is not there offers none.
+void list_display_modes(std::vector<std::string>& out, std::int32_t max_modes, int display,
                         const Display_source& source = sdl_displays());
 
 // The text with one space between every two characters.

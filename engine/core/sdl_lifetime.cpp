@@ -50,6 +50,14 @@ void init_sdl()
 {
     // A click that activates the window is delivered as a click too.
     SDL_SetHint("SDL_MOUSE_FOCUS_CLICKTHROUGH", "1");
+    // Fullscreen here changes the display's mode. Alt+Tab away minimises the game, so that the
+    // desktop gets its own mode back while the player is elsewhere, and out of sight the game
+    // pauses; coming back restores the window, which takes its mode again. Left to SDL's "auto",
+    // whether it minimises would depend on the screensaver setting.
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "1");
+    // Windows draws a program that does not say it knows of DPI at 96 and stretches its pictures,
+    // blurring them; this one draws at each monitor's own pixels.
+    SDL_SetHint(SDL_HINT_WINDOWS_DPI_AWARENESS, "permonitorv2");
     require(SDL_Init(SDL_INIT_VIDEO) == 0);
     require_display();
     // The mouse and keyboard play without the controllers.
@@ -64,15 +72,11 @@ bool open_audio()
     if (Mix_QuerySpec(nullptr, nullptr, nullptr) != 0)
         return true;
     require(Mix_Init(MIX_INIT_OGG) != 0);
-    // 512 sample frames (23 ms) per mixing pass: effects start promptly after a click, and
-    // closing the device, which waits out the passes in flight, takes tens of milliseconds.
-    audio_silent =
-        SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 512) != 0;
-    if (audio_silent)
-        std::cerr << "Playing without sound: " << SDL_GetError() << '\n';
-    else
-        set_muted(is_muted()); // the channels just made take the volumes chosen before
-    return !audio_silent;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && open_audio_device())
+        return true;
+    audio_silent = true;
+    std::cerr << "Playing without sound: " << SDL_GetError() << '\n';
+    return false;
 }
 
 void quit_sdl() noexcept

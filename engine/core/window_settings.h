@@ -18,6 +18,8 @@ struct Window_settings {
     bool captions = false;
     // Whether the game describes itself aloud.
     bool speech = false;
+    // Whether the game is silent while another window has the focus.
+    bool background_mute = false;
     // The language the player chose ("de", "en"); empty until they choose one, when the game
     // follows the system's.
     std::string language;

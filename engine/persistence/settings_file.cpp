@@ -75,6 +75,8 @@ const Named_number named_numbers[]{
      [](Window_settings& s, int value) { s.captions = value == 1; }},
     {"speech", 0, 1, [](const Window_settings& s) { return s.speech ? 1 : 0; },
      [](Window_settings& s, int value) { s.speech = value == 1; }},
+    {"background_mute", 0, 1, [](const Window_settings& s) { return s.background_mute ? 1 : 0; },
+     [](Window_settings& s, int value) { s.background_mute = value == 1; }},
 };
 
 // The number a value of the file writes: decimal digits, a minus sign allowed before them;

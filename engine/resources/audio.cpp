@@ -5,9 +5,12 @@
 #include "engine/resources/music.h"
 #include "engine/resources/resources.h"
 
+#include <SDL_events.h>
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <iostream>
+#include <utility>
 
 namespace GE {
 
@@ -22,12 +25,28 @@ constexpr int any_free_channel = -1;
 constexpr int play_once = 0;
 constexpr int loop_forever = -1;
 
+// What the mixer is asked for; SDL may give the device another rate and channel count.
+constexpr int mixing_rate = 22050;
+constexpr int mixing_channels = 2;
+// 512 sample frames (23 ms) per mixing pass: effects start promptly after a click, and closing
+// the device, which waits out the passes in flight, takes tens of milliseconds.
+constexpr int mixing_frames = 512;
+
 bool muted = false;
+bool background_muted = false;
+bool paused = false;
+// Where the music was when its device went, in seconds: it goes on from there on the next one.
+double music_position_lost = 0;
 int music_percent = 100;
 int effects_percent = 100;
 
 // The mixer's volume for a share of the full one, rounded to the nearest step; none while muted.
-int mixer_volume(int percent) { return muted ? 0 : (percent * MIX_MAX_VOLUME + 50) / 100; }
+int mixer_volume(int percent)
+{
+    return muted || background_muted ? 0 : (percent * MIX_MAX_VOLUME + 50) / 100;
+}
+
+bool device_open() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }
 
 void tell_started(const std::string& name, int length_ms)
 {
@@ -52,11 +71,74 @@ int length_ms(const Mix_Chunk& chunk)
 void apply_volumes()
 {
     // Before the device opens there are no channels, and SDL_mixer divides by their count:
-    // open_audio applies the volumes then.
-    if (Mix_QuerySpec(nullptr, nullptr, nullptr) == 0)
+    // open_audio_device applies the volumes then.
+    if (!device_open())
         return;
     Mix_Volume(-1, mixer_volume(effects_percent));
     Mix_VolumeMusic(mixer_volume(music_percent));
+}
+
+void apply_pause()
+{
+    if (!device_open())
+        return;
+    if (paused) {
+        Mix_Pause(-1);
+        Mix_PauseMusic();
+    } else {
+        Mix_Resume(-1);
+        Mix_ResumeMusic();
+    }
+}
+
+// Loops the current music from `position` seconds on (as far as its decoder can seek), paused
+// while the game is.
+void start_music(double position)
+{
+    const auto& music = Resources::instance().get_music(audio_files[current_music]);
+    if (Mix_PlayMusic(music->music, loop_forever) == -1)
+        throw SDL_runtime_error::from_sdl();
+    if (position > 0)
+        Mix_SetMusicPosition(position);
+    if (paused)
+        Mix_PauseMusic();
+}
+
+// How far into the current music the mixer is, in seconds; 0 when it cannot tell.
+double music_position()
+{
+    if (current_music.empty() || Mix_PlayingMusic() == 0)
+        return 0;
+    const auto& music = Resources::instance().get_music(audio_files[current_music]);
+    return std::max(0.0, Mix_GetMusicPosition(music->music));
+}
+
+// Opens the default device anew and goes on with the music where it was lost; a device that
+// will not open leaves the game silent.
+void reopen_device()
+{
+    if (!open_audio_device()) {
+        std::cerr << "Playing without sound until a device is added: " << SDL_GetError() << '\n';
+        return;
+    }
+    if (current_music.empty())
+        return;
+    try {
+        start_music(music_position_lost);
+    } catch (const SDL_runtime_error& error) {
+        std::cerr << "The music could not go on: " << error.what() << '\n';
+    }
+}
+
+void close_device()
+{
+    music_position_lost = music_position();
+    Mix_HaltMusic();
+    Mix_HaltChannel(-1);
+    // The next device may mix at another rate: what was decoded for this one is decoded anew.
+    Resources::instance().clear_audio();
+    Mix_CloseAudio();
+    audio_silent = true;
 }
 
 } // namespace
@@ -68,6 +150,52 @@ void set_muted(bool mute)
 }
 
 bool is_muted() { return muted; }
+
+void set_background_muted(bool mute)
+{
+    background_muted = mute;
+    apply_volumes();
+}
+
+bool is_background_muted() { return background_muted; }
+
+void set_paused(bool pause)
+{
+    if (pause == paused)
+        return;
+    paused = pause;
+    apply_pause();
+}
+
+bool is_paused() { return paused; }
+
+bool open_audio_device()
+{
+    audio_silent = Mix_OpenAudio(mixing_rate, AUDIO_S16LSB, mixing_channels, mixing_frames) != 0;
+    if (audio_silent)
+        return false;
+    // The channels just made take the volumes and the pause chosen before.
+    apply_volumes();
+    apply_pause();
+    return true;
+}
+
+bool handle_audio_device_event(const SDL_Event& event)
+{
+    if (event.type != SDL_AUDIODEVICEADDED && event.type != SDL_AUDIODEVICEREMOVED)
+        return false;
+    // The game opens one output device and no capture device, and SDL reports the removal of
+    // open devices only: an output's removal is always the game's own device going.
+    if (event.adevice.iscapture != 0)
+        return true;
+    if (event.type == SDL_AUDIODEVICEREMOVED && !audio_silent) {
+        close_device();
+        reopen_device();
+    } else if (event.type == SDL_AUDIODEVICEADDED && audio_silent) {
+        reopen_device();
+    }
+    return true;
+}
 
 void set_music_volume(int percent)
 {
@@ -88,6 +216,8 @@ void register_sound(const std::string& name, const std::string& file) { audio_fi
 
 void play_sound(const std::string& name)
 {
+    if (paused)
+        return; // nobody is there to hear it
     if (audio_silent) {
         tell_started(name, 0);
         return;
@@ -107,10 +237,13 @@ void play_music(const std::string& name)
         tell_started(name, -1);
         return;
     }
-    const auto& music = Resources::instance().get_music(audio_files[name]);
-    if (Mix_PlayMusic(music->music, loop_forever) == -1)
-        throw SDL_runtime_error::from_sdl();
-    current_music = name;
+    const std::string previous = std::exchange(current_music, name);
+    try {
+        start_music(0);
+    } catch (...) {
+        current_music = previous;
+        throw;
+    }
     tell_started(name, -1);
 }
 

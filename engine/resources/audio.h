@@ -4,6 +4,8 @@
 #include <map>
 #include <string>
 
+union SDL_Event;
+
 // Sound effects and music played by name.
 namespace GE {
 
@@ -23,6 +25,25 @@ extern std::function<void(const std::string& name, int length_ms)> sound_started
 // playing meanwhile, so it keeps its place. Effects started while muted are silent too.
 void set_muted(bool muted);
 bool is_muted();
+// The same silence for the window losing the focus, when the player asked for it; kept apart
+// from the player's own mute, which the screen shows.
+void set_background_muted(bool muted);
+bool is_background_muted();
+
+// Stops the effects and the music where they are, or lets them go on (while the window is
+// minimised or hidden). An effect asked for meanwhile is skipped; a track started meanwhile
+// waits, paused, at its beginning.
+void set_paused(bool paused);
+bool is_paused();
+
+// Opens the system's default output device, with the volumes and the pause as they are set;
+// false, and the game silent, when there is none (SDL_GetError says why).
+bool open_audio_device();
+// Follows the output devices as they come and go: when the open one is removed (headphones
+// unplugged) the default device is opened instead and the music goes on where it was; with none
+// left the game goes silent, and opens the next device that is added. Answers whether `event`
+// was an audio device's.
+bool handle_audio_device_event(const SDL_Event& event);
 
 // The music's and the effects' volumes in percent of the full one (clamped to 0 to 100), heard
 // at once, kept through a mute and for every track and effect started later.

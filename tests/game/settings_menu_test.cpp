@@ -101,24 +101,23 @@ protected:
     }
 };
 
-TEST_P(Long_resolution_list, offers_only_rows_the_window_shows_alike_for_each_display)
+TEST_P(Long_resolution_list, offers_only_rows_the_window_shows_of_the_display_it_is_on)
 {
     std::vector<Modes> screens(2); // eleven modes each, none on both
     for (int width = 2000; width > 900; width -= 100)
         for (int screen : {0, 1})
             screens[screen].push_back({0, width, 600 + screen, 60, nullptr});
-    open_settings_on(screens);
+    open_settings_on(screens, 1);
     const auto screen = app->settings_menu; // kept, should a click apply a mode and rebuild it
     auto& list = *screen->resolution_list;
     choose(0);
     const auto& offered = list.items.at(0);
-    EXPECT_EQ(2 * std::count_if(offered.begin(), offered.end(),
-                                [](const auto& entry) { return entry->text.back() == '1'; }),
-              std::ssize(offered));
+    EXPECT_TRUE(std::all_of(offered.begin(), offered.end(),
+                            [](const auto& entry) { return entry->text.back() == '1'; }));
     const auto bottom = [&](int row) { return list.row_rect(row).y + list.row_rect(0).h; };
     const auto height = static_cast<float>(app->window.height);
     const int rows = static_cast<int>(offered.size());
-    EXPECT_GT(bottom(rows + 1), height); // no room for another row for each display
+    EXPECT_TRUE(rows == 10 || bottom(rows) > height) << rows << " rows"; // all that fit
     for (int row = 0; row < rows; ++row) {
         EXPECT_LE(bottom(row), height) << "row " << row;
         choose(row); // throws for a click outside the window

@@ -113,12 +113,17 @@ inline GE::Window_settings settings_of(const std::string& resolution, bool fulls
     return settings;
 }
 
-// Displays that offer the given modes, each display's in SDL's order.
-inline GE::Display_source displays_of(const std::vector<std::vector<SDL_DisplayMode>>& displays)
+// Displays that offer the given modes, each display's in SDL's order, the window on the display
+// `window_on`.
+inline GE::Display_source displays_of(const std::vector<std::vector<SDL_DisplayMode>>& displays,
+                                      int window_on = 0)
 {
-    return {[displays] { return static_cast<int>(displays.size()); },
-            [displays](int display) { return static_cast<int>(displays.at(display).size()); },
-            [displays](int display, int index) { return displays.at(display).at(index); }};
+    GE::Display_source source{
+        [displays] { return static_cast<int>(displays.size()); },
+        [displays](int display) { return static_cast<int>(displays.at(display).size()); },
+        [displays](int display, int index) { return displays.at(display).at(index); }};
+    source.window_display = [window_on](const GE::App_window&) { return window_on; };
+    return source;
 }
 
 // A fresh temporary folder that is the working directory while the object lives.

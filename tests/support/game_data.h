@@ -200,15 +200,15 @@ inline const SDL_DisplayMode wide{0, 1280, 720, 60, nullptr}, usual{0, 1024, 768
     small{0, 800, 600, 60, nullptr}, huge{0, 4000, 3000, 60, nullptr};
 
 // The game with its settings screen opened from the main menu, listing the given modes of one
-// display, or of several.
+// display, or of several with the window on the display `window_on`.
 class Settings_flow : public Game_flow {
 protected:
     using Game_flow::Game_flow;
 
     void open_settings(const Modes& modes) { open_settings_on({modes}); }
-    void open_settings_on(const std::vector<Modes>& screens)
+    void open_settings_on(const std::vector<Modes>& screens, int window_on = 0)
     {
-        displays = displays_of(screens);
+        displays = displays_of(screens, window_on);
         app->displays = &displays;
         play.click(*app->main_menu->settings_button);
     }

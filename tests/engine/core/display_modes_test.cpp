@@ -11,31 +11,33 @@ SDL_DisplayMode mode(int w, int h, int refresh_rate = 60)
     return {0, w, h, refresh_rate, nullptr};
 }
 
-TEST(Display_modes, offers_each_resolution_of_four_by_three_or_wider_once)
+TEST(Display_modes, offers_each_resolution_of_four_by_three_or_wider_of_one_display_once)
 {
     const auto big = mode(1920, 1080);
-    for (const auto& [limit, displays, offered] : std::vector<std::tuple<int, Displays, Strings>>{
+    for (const auto& [limit, display, displays, offered] :
+         std::vector<std::tuple<int, int, Displays, Strings>>{
              {10,
+              0,
               {{big, mode(1680, 1050), mode(1280, 1024), mode(1024, 768)}},
               {"1 9 2 0 x 1 0 8 0", "1 6 8 0 x 1 0 5 0", "1 0 2 4 x 7 6 8"}},
-             {10, {{mode(800, 600), mode(600, 800), mode(500, 500)}}, {"8 0 0 x 6 0 0"}},
-             {2,
-              {{mode(1280, 1024), big, mode(800, 600)}, {}, {mode(800, 600)}},
-              {"1 9 2 0 x 1 0 8 0", "8 0 0 x 6 0 0"}},
-             {10,
-              {{big, mode(1920, 1080, 30), mode(800, 600)}, {big}},
-              {"1 9 2 0 x 1 0 8 0", "8 0 0 x 6 0 0"}},
+             {10, 0, {{mode(800, 600), mode(600, 800), mode(500, 500)}}, {"8 0 0 x 6 0 0"}},
+             // Only the display asked for, whatever the others offer.
+             {10, 2, {{big}, {}, {mode(800, 600), big}}, {"8 0 0 x 6 0 0", "1 9 2 0 x 1 0 8 0"}},
+             {10, 1, {{big}, {}}, {}},
+             {10, 3, {{big}}, {}},
+             {10, -1, {{big}}, {}},
              // The limit counts resolutions offered, not the modes listed for each.
              {2,
+              0,
               {{big, mode(1920, 1080, 75), mode(1920, 1080, 144), mode(1680, 1050),
                 mode(1680, 1050, 75), mode(800, 600)}},
               {"1 9 2 0 x 1 0 8 0", "1 6 8 0 x 1 0 5 0"}},
-             {10, {{mode(0, 0), mode(800, 0), mode(0, 600), mode(-800, -600)}}, {}},
+             {10, 0, {{mode(0, 0), mode(800, 0), mode(0, 600), mode(-800, -600)}}, {}},
          }) {
         Strings out{"kept"};
-        GE::list_display_modes(out, limit, Support::displays_of(displays));
+        GE::list_display_modes(out, limit, display, Support::displays_of(displays));
         EXPECT_EQ(out.front(), "kept"); // appended to
-        EXPECT_EQ(Strings(out.begin() + 1, out.end()), offered);
+        EXPECT_EQ(Strings(out.begin() + 1, out.end()), offered) << "display " << display;
     }
 }
 

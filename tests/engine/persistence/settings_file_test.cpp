@@ -119,13 +119,14 @@ TEST_F(Settings_file, keeps_the_other_choices_in_named_lines_that_a_two_word_rea
     settings.effects_volume = 0;
     settings.captions = true;
     settings.speech = true;
+    settings.background_mute = true;
     settings.language = "de";
     settings.other_lines = {"text_size=2"};
     GE::save_settings(settings);
     const std::string file = saved();
     EXPECT_EQ(file,
               "800x600\r\n1\r\nmusic_volume=70\r\neffects_volume=0\r\ncaptions=1\r\nspeech=1\r\n"
-              "language=de\r\ntext_size=2");
+              "background_mute=1\r\nlanguage=de\r\ntext_size=2");
     std::istringstream older(file); // how the game read its file before the named lines
     std::string resolution, fullscreen;
     older >> resolution >> fullscreen;
@@ -133,12 +134,14 @@ TEST_F(Settings_file, keeps_the_other_choices_in_named_lines_that_a_two_word_rea
               std::pair(std::string("800x600"), std::string("1")));
 
     // What loading a file over the defaults gives: the mode, the volumes, captions (and spoken
-    // descriptions, both on or both off in these files), the language, lines kept.
+    // descriptions and the background's mute, all on or all off in these files), the language,
+    // lines kept.
     const auto load = [&](const std::string& content) {
         Support::write_file(settings_file.string(), content);
         auto loaded = Support::settings_of("640x480");
         GE::load_settings(loaded);
         EXPECT_EQ(loaded.captions, loaded.speech) << content;
+        EXPECT_EQ(loaded.captions, loaded.background_mute) << content;
         return std::tuple(loaded.resolution->text, loaded.music_volume, loaded.effects_volume,
                           loaded.captions, loaded.language, loaded.other_lines);
     };
@@ -147,7 +150,7 @@ TEST_F(Settings_file, keeps_the_other_choices_in_named_lines_that_a_two_word_rea
     for (const auto& [content, music, effects, captions, language, others] :
          {std::tuple{"1024x768\r\n1", 100, 100, false, "", Lines{}}, // a file of an older game
           std::tuple{"1024x768\r\n0\r\nmusic_volume=150\r\neffects_volume=-5\r\ncaptions=2\r\n"
-                     "speech=7\r\nlanguage=pt_BR",
+                     "speech=7\r\nbackground_mute=3\r\nlanguage=pt_BR",
                      100, 0, true, "pt_BR", Lines{}},
           std::tuple{"1024x768\r\n0\nmusic_volume=\r\n=5\r\nmusic_volume=7x\r\nno equals\n"
                      "effects_volume=40\r\ntext_size=2\r\ncaptions=-0\r\nlanguage=../de",
