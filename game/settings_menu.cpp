@@ -54,6 +54,8 @@ constexpr Required_object objects[]{
     {"captions_checkbox", Object_kind::checkbox, "captions_panel"},
     {"speech_panel", Object_kind::container, "settings_panel"},
     {"speech_checkbox", Object_kind::checkbox, "speech_panel"},
+    {"background_mute_panel", Object_kind::container, "settings_panel"},
+    {"background_mute_checkbox", Object_kind::checkbox, "background_mute_panel"},
     {"back", Object_kind::button},
     {"apply", Object_kind::button},
 };
@@ -194,6 +196,15 @@ void Settings_menu::watch_sound_choices()
         model->dispatch_event(Events::speech_changed);
         play_switch(event);
     });
+    // Heard the next time the window loses the focus.
+    background_mute_checkbox = &found.get<GE::Checkbox>("background_mute_checkbox");
+    show_checked(*background_mute_checkbox, settings->background_mute);
+    background_mute_checkbox->add_event_listener(
+        GE::mouse_button_up_event, [this](GE::Event& event) {
+            settings->background_mute = !background_mute_checkbox->checked;
+            choices_changed = true;
+            play_switch(event);
+        });
 }
 
 void Settings_menu::show_speech_unavailable()

@@ -43,7 +43,8 @@ public:
     // calls it: rows can be measured only once the screen is in the window.
     void fit_resolution_list();
 
-    // Whether the volumes, captions or spoken descriptions changed since the screen was built:
+    // Whether the volumes, captions, spoken descriptions or the background's mute changed since
+    // the screen was built:
     // they take effect at once, and the game saves them when the player leaves the screen.
     bool choices_changed = false;
 
@@ -55,15 +56,16 @@ public:
     const GE::Display_source* displays;
     // The normal look of every entry of the list, in its order; shared with the list.
     std::vector<std::shared_ptr<GE::Label>> resolution_labels;
-    GE::Drop_down_list* resolution_list = nullptr; // owned by the tree
-    GE::Checkbox* fullscreen_checkbox = nullptr;   // owned by the tree
-    GE::Slider* music_slider = nullptr;            // owned by the tree
-    GE::Slider* effects_slider = nullptr;          // owned by the tree
-    GE::Checkbox* captions_checkbox = nullptr;     // owned by the tree
-    GE::Checkbox* speech_checkbox = nullptr;       // owned by the tree
-    GE::Drop_down_list* language_list = nullptr;   // owned by the tree
-    GE::Button* back_button = nullptr;             // owned by the tree
-    GE::Button* apply_button = nullptr;            // owned by the tree
+    GE::Drop_down_list* resolution_list = nullptr;    // owned by the tree
+    GE::Checkbox* fullscreen_checkbox = nullptr;      // owned by the tree
+    GE::Slider* music_slider = nullptr;               // owned by the tree
+    GE::Slider* effects_slider = nullptr;             // owned by the tree
+    GE::Checkbox* captions_checkbox = nullptr;        // owned by the tree
+    GE::Checkbox* speech_checkbox = nullptr;          // owned by the tree
+    GE::Checkbox* background_mute_checkbox = nullptr; // owned by the tree
+    GE::Drop_down_list* language_list = nullptr;      // owned by the tree
+    GE::Button* back_button = nullptr;                // owned by the tree
+    GE::Button* apply_button = nullptr;               // owned by the tree
     // What went wrong with the last "apply", shown under the screen; empty until then.
     std::shared_ptr<GE::Label> message;
 

@@ -121,7 +121,7 @@ protected:
         controls.next();
         controls.tick();
         EXPECT_TRUE(menu->captions_checkbox->checked);
-        for (int step = 0; step < 3; ++step) // past spoken descriptions and Back
+        for (int step = 0; step < 4; ++step) // past spoken descriptions, background mute, Back
             controls.next();
         ASSERT_EQ(focused(), menu->apply_button);
         controls.confirm();

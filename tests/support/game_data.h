@@ -53,10 +53,10 @@ inline void write_level(const std::string& file, const std::vector<std::string>&
 
 // Screens (buttons stacked from the top left, the dialogs' from the lower right; the settings
 // screen's list below the top left, its checkbox, the sliders and the captions' checkbox to the
-// right of the list, and the spoken descriptions' too, back and apply at the bottom), scenes and
-// levels. Levels: 1 has doors 1, 2, 3 and clocks (the right door is 3); 2 has doors 4 and 5 and a
-// picture (either may be right); 3 has doors 1 to 4, a plain view and clocks (3 is right). With
-// `sounds`, the eight sound and music files the game registers.
+// right of the list, and the spoken descriptions' and the background mute's too, back and apply at
+// the bottom), scenes and levels. Levels: 1 has doors 1, 2, 3 and clocks (the right door is 3); 2
+// has doors 4 and 5 and a picture (either may be right); 3 has doors 1 to 4, a plain view and
+// clocks (3 is right). With `sounds`, the eight sound and music files the game registers.
 inline void write_game_data(bool sounds = true)
 {
     write_png("button.png", 20, 5, {90, 90, 90, 255});
@@ -89,7 +89,9 @@ inline void write_game_data(bool sounds = true)
         R"(<stack_panel id="captions_panel"><checkbox id="captions_checkbox")"
         R"( description="Captions" width="50" height="50"/></stack_panel><stack_panel)"
         R"( id="speech_panel"><checkbox id="speech_checkbox")"
-        R"( description="Spoken descriptions" width="50" height="50"/>)"
+        R"( description="Spoken descriptions" width="50" height="50"/></stack_panel>)"
+        R"(<stack_panel id="background_mute_panel"><checkbox id="background_mute_checkbox")"
+        R"( description="Mute in background" width="50" height="50"/>)"
         R"(</stack_panel></stack_panel></stack_panel><stack_panel y="900"><button id="back")"
         R"( description="Back" file="button.png" width="200" height="50"/><button id="apply")"
         R"( description="Apply" file="button.png" width="200" height="50"/>)"
