@@ -234,6 +234,7 @@ void play_music(const std::string& name)
         return;
     if (audio_silent) {
         current_music = name;
+        music_position_lost = 0; // a new track, from its beginning on the next device
         tell_started(name, -1);
         return;
     }
