@@ -33,13 +33,13 @@ int soak(const Tools::Monkey_options& options)
     const std::uint64_t seed = options.seed ? *options.seed : seed_from_clock();
     // Said first: a crash prints nothing after it.
     std::cout << "monkey: seed " << seed << ", " << options.seconds << " s" << std::endl;
-    std::filesystem::current_path(options.run_dir.empty() ? VOSSMERE_RUN_DIR : options.run_dir);
     try {
+        std::filesystem::current_path(options.run_dir.empty() ? VOSSMERE_RUN_DIR : options.run_dir);
         Tools::Soak run(seed, options.seconds);
         run.play();
         return run.report(std::cout, options.quiet ? 10 : 1) ? 0 : 1;
     } catch (const std::exception& error) {
-        // SDL or the scratch folder did not come up: no game was played.
+        // No data folder, no scratch folder or no SDL: no game was played.
         std::cout << "monkey: " << GE::error_text(error) << "\nmonkey: failed with seed " << seed
                   << " (replay: vossmere-monkey --seed " << seed << " --seconds " << options.seconds
                   << ")\n";
