@@ -10,7 +10,7 @@
 #include "engine/core/app_window.h"
 #include "engine/core/sdl_lifetime.h"
 #include "engine/core/window_settings.h"
-#include "tests/support/virtual_pad.h"
+#include "tools/driver/virtual_pad.h"
 
 #include <SDL_events.h>
 #include <SDL_timer.h>
@@ -95,7 +95,7 @@ int main(int argc, char** argv)
     const GE::SDL_lifetime sdl;
     std::cout << "video_driver " << SDL_GetCurrentVideoDriver() << '\n';
     print("no_controller", cost_of_app(ms));
-    const Support::Virtual_pad pad;
+    const Tools::Virtual_pad pad;
     print("one_controller", cost_of_app(ms));
     // A window of the engine's own, as the game has, so that SDL can wait on its display; no
     // application, whose controllers would take the reading of the pad from SDL.

@@ -15,7 +15,7 @@
 #include "game/scene.h"
 #include "game/settings_menu.h"
 #include "tests/support/game_data.h"
-#include "tests/support/virtual_pad.h"
+#include "tools/driver/virtual_pad.h"
 
 #include <SDL_mixer.h>
 
@@ -189,7 +189,7 @@ TEST_P(Playthrough, by_keys_alone)
 
 TEST_P(Playthrough, by_pad_alone)
 {
-    Support::Virtual_pad pad;
+    Tools::Virtual_pad pad;
     // Runs the game over what the pad queued, then over the D-pad presses its stick queued.
     const auto handle = [this] {
         for (int pass = 0; pass < 2; ++pass) {

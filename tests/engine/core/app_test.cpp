@@ -1,7 +1,7 @@
 #include "engine/core/app.h"
 #include "engine/core/ticker.h"
 #include "tests/support/fixtures.h"
-#include "tests/support/virtual_pad.h"
+#include "tools/driver/virtual_pad.h"
 
 #include <SDL_timer.h>
 
@@ -68,7 +68,7 @@ TEST(App, draws_one_frame_for_a_pass_that_asked_for_one_or_each_pass_when_told_t
 TEST(App, reads_a_plugged_in_pad_while_it_sleeps_and_draws_nothing_for_the_wake_ups)
 {
     // Plugged in before the application opens it.
-    Support::Virtual_pad pad;
+    Tools::Virtual_pad pad;
     struct Pad_app : Counting_app {
         bool handle_sdl_event(const SDL_Event& event) override
         {

@@ -1,6 +1,6 @@
 #include "engine/core/controllers.h"
 #include "tests/support/fixtures.h"
-#include "tests/support/virtual_pad.h"
+#include "tools/driver/virtual_pad.h"
 
 #include <SDL_hints.h>
 
@@ -61,7 +61,7 @@ protected:
 TEST_F(Controllers_test, opens_each_pad_passes_its_buttons_on_and_closes_it_when_it_goes)
 {
     EXPECT_EQ(controllers.ms_until_update(), -1);
-    std::optional<Support::Virtual_pad> first(std::in_place), second(std::in_place);
+    std::optional<Tools::Virtual_pad> first(std::in_place), second(std::in_place);
     EXPECT_EQ(handle_queue(), std::vector<Press>{}) << "the devices are the controllers' own";
     EXPECT_EQ(controllers.open_count(), 2u);
     EXPECT_FALSE(auto_updating()) << "SDL's wait would poll every millisecond";
@@ -111,7 +111,7 @@ TEST_F(Controllers_test, a_joystick_that_is_no_controller_stays_closed_but_is_re
 
 TEST_F(Controllers_test, the_left_stick_presses_the_d_pad_once_per_push_with_hysteresis)
 {
-    Support::Virtual_pad pad;
+    Tools::Virtual_pad pad;
     handle_queue();
     const auto dpad = [&](int button) { return std::vector{down(pad.id(), button)}; };
     const std::vector<Press> none;
@@ -144,7 +144,7 @@ TEST_F(Controllers_test, the_left_stick_presses_the_d_pad_once_per_push_with_hys
 
 TEST_F(Controllers_test, a_held_stick_repeats_after_400_ms_then_every_150_ms_until_centred)
 {
-    Support::Virtual_pad pad;
+    Tools::Virtual_pad pad;
     handle_queue();
     EXPECT_EQ(run_for(100), std::vector<Uint64>{}) << "no press for a pad at rest";
     pad.tilt(SDL_CONTROLLER_AXIS_LEFTY, 30000);

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-namespace Support {
+namespace Tools {
 
 // A game controller that exists only in SDL, attached while the object lives. SDL announces it
 // (SDL_CONTROLLERDEVICEADDED) like a real one plugged in: it is the game's once the loop has
@@ -17,7 +17,7 @@ public:
     Virtual_pad()
     {
         // SDL drops a pad's input while no window has the keyboard focus, and the dummy video
-        // driver's windows never get it: the tests' pads are heard anyway.
+        // driver's windows never get it: these pads are heard anyway.
         SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
         SDL_VirtualJoystickDesc description{};
         description.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
@@ -76,4 +76,4 @@ private:
     std::unique_ptr<SDL_Joystick, Closer> joystick;
 };
 
-} // namespace Support
+} // namespace Tools
