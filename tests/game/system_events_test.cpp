@@ -78,7 +78,6 @@ protected:
         driver_changed = true;
         SDL_QuitSubSystem(SDL_INIT_AUDIO); // the game's device goes with it, as when unplugged
         SDL_setenv("SDL_AUDIODRIVER", "disk", 1);
-        SDL_setenv("SDL_DISKAUDIODELAY", "1", 1);
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
     }
     void send(const SDL_Event& event) { run_over(event, 1); }
