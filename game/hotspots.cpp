@@ -48,8 +48,8 @@ void Hotspots::draw_object(GE::Render_object& object, GE::Render_context& render
         if (!object.id.empty()) {
             const GE::Label& name = name_of(renderer, object.id);
             SDL_Texture* texture = name.texture->sdl_texture(); // made, and measured, once
-            const SDL_FRect place{box.x, std::max(0.0f, box.y - name.texture->height * scale),
-                                  name.texture->width * scale, name.texture->height * scale};
+            const SDL_FRect place{box.x, std::max(0.0f, box.y - name.height * scale),
+                                  name.width * scale, name.height * scale};
             GE::check_sdl(SDL_RenderCopyF(renderer.renderer, texture, nullptr, &place));
         }
     }

@@ -94,6 +94,7 @@ Vossmere::Vossmere(const std::string& title, std::uint32_t clear_colour,
     if (GE::Speech::logging())
         speech.available();
     speech.enabled = settings.speech || GE::Speech::logging();
+    density_for(window_scale());
     pass(passed, "window");
     const std::string trouble = use_language(
         settings.language.empty() ? Languages::preferred(Languages::codes()) : settings.language);
@@ -189,6 +190,7 @@ void Vossmere::render()
     render_context.fill_rect({0, 0, window_width, window_height}, opaque_black);
 
     const Letterbox canvas = letterbox_of(window_width, window_height);
+    density_for(canvas.scale);
     set_width(canvas.canvas_width);
     set_scale_x(canvas.scale);
     set_scale_y(canvas.scale);
@@ -337,6 +339,17 @@ void Vossmere::send_to_screens(Action action)
         if (asked.changed_something || !asked.propagating)
             return;
     }
+}
+
+float Vossmere::window_scale() const
+{
+    return letterbox_of(static_cast<float>(window.width), static_cast<float>(window.height)).scale;
+}
+
+void Vossmere::density_for(float scale)
+{
+    // Text drawn larger than the design's own size is rendered at twice its size, and drawn down.
+    render_context.text_density = scale > 1 ? 2 : 1;
 }
 
 void Vossmere::visibility_changed(bool now_visible)

@@ -185,6 +185,10 @@ private:
     bool focus_takes(Action action);
     void send_to_screens(Action action);
     void draw_muted_mark(float canvas_left, float scale);
+    // The scale the design is drawn at in the window as last measured.
+    float window_scale() const;
+    // Renders the text made from now on for a drawing at `scale`.
+    void density_for(float scale);
     void apply_settings();
     void open_door_dialog();
     void close_door_dialog();

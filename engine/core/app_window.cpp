@@ -10,10 +10,16 @@ namespace GE {
 App_window::App_window(const std::string& title, const Window_settings& settings)
     : handle(nullptr), width(settings.resolution->width), height(settings.resolution->height)
 {
-    // Where the system counts a window in points (macOS, Wayland, a browser), the renderer then
-    // draws at the screen's real pixels, which App::measure_output finds.
-    const Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI |
-                         (settings.fullscreen ? SDL_WINDOW_FULLSCREEN : 0);
+    // Where the system counts a window in points (macOS, Wayland), the renderer then draws at the
+    // screen's real pixels, which App::measure_output finds. A page keeps its canvas at the size
+    // chosen, which the browser scales to the page.
+#ifdef __EMSCRIPTEN__
+    constexpr Uint32 high_dpi = 0;
+#else
+    constexpr Uint32 high_dpi = SDL_WINDOW_ALLOW_HIGHDPI;
+#endif
+    const Uint32 flags =
+        SDL_WINDOW_SHOWN | high_dpi | (settings.fullscreen ? SDL_WINDOW_FULLSCREEN : 0);
     handle = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                               width, height, flags);
     if (handle == nullptr)

@@ -28,6 +28,10 @@ struct Render_context {
     App_window* window; // not owned
     std::uint32_t clear_colour;
     bool scanlines = false;
+    // Pixels per unit that text is rendered at: 2 where the drawing is scaled up (a high-DPI
+    // display, a window taller than the design), so that glyphs are drawn down to the screen's
+    // pixels, never blown up and blurred. Text rendered from now on takes it.
+    int text_density = 1;
 
 private:
     void set_draw_colour(std::uint32_t colour);

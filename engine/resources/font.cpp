@@ -7,7 +7,8 @@
 namespace GE {
 
 Font::Font(const std::string& file, int size)
-    : font(open_regular_file(file, [size](const char* name) { return TTF_OpenFont(name, size); }))
+    : file(file), size(size),
+      font(open_regular_file(file, [size](const char* name) { return TTF_OpenFont(name, size); }))
 {
 }
 

@@ -13,6 +13,10 @@ class Font {
 public:
     Font(const std::string& file, int size);
 
+    // What it was opened from, for the same face at another size.
+    std::string file;
+    int size;
+
     struct Close {
         void operator()(_TTF_Font* font) const;
     };

@@ -4,8 +4,10 @@
 #include "engine/core/sdl_lifetime.h"
 #include "engine/resources/music.h"
 #include "engine/resources/resources.h"
+#include "engine/resources/texture.h"
 #include "engine/widgets/button.h"
 #include "engine/widgets/checkbox.h"
+#include "engine/widgets/label.h"
 #include "game/display_change.h"
 #include "game/display_confirmation.h"
 #include "game/game_events.h"
@@ -208,7 +210,15 @@ TEST_F(System_events, a_high_dpi_display_is_drawn_at_its_pixels_and_clicked_at_i
     for (const auto type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP})
         Support::push_sdl_event(type);
     run_over(window_event(SDL_WINDOWEVENT_NONE), 1);
-    EXPECT_EQ(model.screen, Game::Screens::settings_menu);
+    ASSERT_EQ(model.screen, Game::Screens::settings_menu);
+
+    // Its text has the pixels of twice its size, drawn down into the place the design's size
+    // takes.
+    const GE::Label& sharp = *app->settings_menu->resolution_labels.at(0);
+    app->render_context.text_density = 1;
+    const GE::Label plain(&app->render_context, "", sharp.font, sharp.color, sharp.text);
+    EXPECT_NEAR(sharp.texture->width, 2 * plain.texture->width, plain.texture->width / 10);
+    EXPECT_EQ(std::pair(sharp.width, sharp.height), std::pair(plain.width, plain.height));
     SDL_SetRenderTarget(app->render_context.renderer, nullptr);
 }
 

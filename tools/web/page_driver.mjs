@@ -18,7 +18,7 @@ export function check(condition, message) {
 
 // Points of the README's 720x540 frames.
 export const at = { play: [360, 240], settings: [360, 296], exit: [360, 351], door: [360, 300],
-  resolution: [434, 173], firstSize: [434, 197], apply: [446, 420], nothing: [40, 500] };
+  resolution: [434, 173], firstSize: [434, 197], apply: [446, 450], nothing: [40, 500] };
 
 // Serves the folder as a static host would, .wasm with its own type.
 function serve(folder) {
