@@ -55,6 +55,20 @@ void Soak::play()
 
 void Soak::warm_up()
 {
+    // Text is rendered at twice its size in a window taller than the design, from fonts of twice
+    // the size: the walk is made at the window's first size, then at the largest.
+    walk_every_screen();
+    app->act(Game::Action::fullscreen);
+    app->render();
+    Game_driver(*app).click(*app->display.dialog->revert_button);
+    SDL_SetWindowSize(app->window.handle, Input_storm::largest_window.first,
+                      Input_storm::largest_window.second);
+    run_game();
+    walk_every_screen();
+}
+
+void Soak::walk_every_screen()
+{
     Game_driver play(*app);
     play.click(*app->main_menu->settings_button);
     play.click(*app->settings_menu->back_button);
@@ -68,11 +82,6 @@ void Soak::warm_up()
         play.win_level();
     }
     play.click(*app->complete_ui->exit_to_main_menu_button);
-    app->act(Game::Action::fullscreen);
-    app->render();
-    play.click(*app->display.dialog->revert_button);
-    SDL_SetWindowSize(app->window.handle, Input_storm::largest_window.first,
-                      Input_storm::largest_window.second);
     run_game();
 }
 

@@ -45,6 +45,9 @@ private:
     // the storm asks for: the first window's peak is then the heap's steady state, which the last
     // one is held to, and not a heap still filling. Not counted among the screens reached.
     void warm_up();
+    // Plays from the main menu through the settings, a death, every view of every level and the
+    // completion screen, back to the main menu.
+    void walk_every_screen();
     void step();
     void start_game();
     // Queues a quit after the events queued, and runs the game over them.
