@@ -74,7 +74,7 @@ click() {
   sleep 1
 }
 click 720 592 # Settings
-click 894 840 # Apply
+click 894 900 # Apply
 # The window has its new size now; Enter answers the question to keep it.
 xdotool windowfocus --sync "$window" key Return
 for _ in $(seq 50); do [ -f "$settings" ] && break; sleep 0.2; done
